@@ -1,0 +1,40 @@
+#include "app/Application.h"
+
+#include "app/Unit1.h"
+#include "dialogs/Unit2.h"
+#include "dialogs/Unit3.h"
+#include "dialogs/Unit4.h"
+#include "platform/ErrorBox.h"
+#include "platform/Look.h"
+
+#include <QIcon>
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) { SetUpApplication(); }
+
+void SetUpApplication()
+{
+    // The program's name in the task list; window captions are their own.
+    QApplication::setApplicationName(QStringLiteral("Quindle..."));
+    QGuiApplication::setDesktopFileName(QStringLiteral("quindle"));
+    quindle::InitLook();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/quindle.png")));
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& e) {
+        quindle::HandleException(e);
+    }
+    return false;
+}
+
+void CreateForms()
+{
+    Main = new TMain;
+    OKRightDlg = new TOKRightDlg(Main);
+    Ganador = new TGanador(Main);
+    Ganador->SetGame(&Main->Board());
+    OKBottomDlg = new TOKBottomDlg(Main);
+}

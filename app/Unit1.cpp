@@ -1,0 +1,218 @@
+#include "app/Unit1.h"
+
+#include "core/Patterns.h"
+#include "dialogs/Unit2.h"
+#include "dialogs/Unit3.h"
+#include "dialogs/Unit4.h"
+#include "platform/CuePlayer.h"
+#include "platform/ErrorBox.h"
+#include "platform/Look.h"
+#include "platform/LocaleTime.h"
+#include "ui_Unit1.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QTime>
+#include <QTimer>
+
+#include <cstring>
+
+TMain* Main = nullptr;
+
+namespace {
+constexpr int ShortClientHeight = 335;
+constexpr int TallClientHeight = 420;
+constexpr char AccessCode[] = "SWISH";
+
+// Shift, Alt and Ctrl as held during a key-down; a modifier key's own press
+// counts it as held, whatever the platform reports for it.
+Qt::KeyboardModifiers HeldModifiers(int key, Qt::KeyboardModifiers reported)
+{
+    Qt::KeyboardModifiers held = reported & (Qt::ShiftModifier | Qt::AltModifier | Qt::ControlModifier);
+    switch (key) {
+    case Qt::Key_Alt: held |= Qt::AltModifier; break;
+    case Qt::Key_Shift: held |= Qt::ShiftModifier; break;
+    case Qt::Key_Control: held |= Qt::ControlModifier; break;
+    default: break;
+    }
+    return held;
+}
+}
+
+TMain::TMain(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      ui(std::make_unique<Ui::TMain>()), FBoard(*this)
+{
+    ui->setupUi(this);
+    quindle::ApplyFontHeights(this);
+    move(270, 129);  // the layout's position: setupUi only sizes a top-level window
+    FTiles = {ui->SpeedButton1,  ui->SpeedButton2,  ui->SpeedButton3,  ui->SpeedButton4,
+              ui->SpeedButton5,  ui->SpeedButton6,  ui->SpeedButton7,  ui->SpeedButton8,
+              ui->SpeedButton9,  ui->SpeedButton10, ui->SpeedButton11, ui->SpeedButton12,
+              ui->SpeedButton13, ui->SpeedButton14, ui->SpeedButton15, ui->SpeedButton16};
+    // The window keeps the size of its client area; the player cannot resize it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    ui->Panel1->setFixedSize(420, TallClientHeight);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &TMain::Timer1Timer);
+    Timer1->start();
+
+    FormCreate();
+}
+
+TMain::~TMain() = default;
+
+void TMain::FormCreate()
+{
+    Saliendo = false;
+    SetClientHeight(ShortClientHeight);
+    Clave.fill(' ');
+}
+
+void TMain::SetClientHeight(int height) { ui->Panel1->setFixedHeight(height); }
+
+int TMain::ClientHeight() const { return ui->Panel1->height(); }
+
+void TMain::Suena(const QString& file)
+{
+    if (ui->Sound1->isChecked())
+        quindle::TCuePlayer::Instance().Play(file);
+}
+
+// The board's reports.
+void TMain::SetTileCaption(int button, const std::string& caption)
+{
+    FTiles.at(button - 1)->setText(QString::fromStdString(caption));
+}
+
+void TMain::SetMovesText(const std::string& text) { ui->ShadowLabel4->setCaption(QString::fromStdString(text)); }
+
+void TMain::PlayCue(const std::string& file) { Suena(QString::fromStdString(file)); }
+
+void TMain::Gana()
+{
+    Suena(QStringLiteral("applause.wav"));
+    Ganador->ShowModal();
+}
+
+void TMain::TileClick(int row, int column)
+{
+    quindle::Guarded([&] { FBoard.Click(row, column); });
+}
+
+void TMain::SpeedButton1Click() { TileClick(1, 1); }
+void TMain::SpeedButton2Click() { TileClick(1, 2); }
+void TMain::SpeedButton3Click() { TileClick(1, 3); }
+void TMain::SpeedButton4Click() { TileClick(1, 4); }
+void TMain::SpeedButton5Click() { TileClick(2, 1); }
+void TMain::SpeedButton6Click() { TileClick(2, 2); }
+void TMain::SpeedButton7Click() { TileClick(2, 3); }
+void TMain::SpeedButton8Click() { TileClick(2, 4); }
+void TMain::SpeedButton9Click() { TileClick(3, 1); }
+void TMain::SpeedButton10Click() { TileClick(3, 2); }
+void TMain::SpeedButton11Click() { TileClick(3, 3); }
+void TMain::SpeedButton12Click() { TileClick(3, 4); }
+void TMain::SpeedButton13Click() { TileClick(4, 1); }
+void TMain::SpeedButton14Click() { TileClick(4, 2); }
+void TMain::SpeedButton15Click() { TileClick(4, 3); }
+void TMain::SpeedButton16Click() { TileClick(4, 4); }
+
+void TMain::SpeedButton17Click()
+{
+    quindle::Guarded([&] {
+        FBoard.Seed();
+        if (OKBottomDlg->ShowModal() == TModalForm::mrCancel)
+            return;
+        FBoard.Deal();
+    });
+}
+
+void TMain::SpeedButton18Click()
+{
+    quindle::Guarded([&] {
+        if (OKBottomDlg->ShowModal() == TModalForm::mrCancel)
+            return;
+        Saliendo = true;
+        close();
+    });
+}
+
+void TMain::SpeedButton19Click() { SetClientHeight(TallClientHeight); }
+
+void TMain::SpeedButton20Click() { SetClientHeight(ShortClientHeight); }
+
+void TMain::Timer1Timer()
+{
+    quindle::Guarded([&] {
+        ui->ShadowLabel2->setCaption(quindle::LocaleTimeText(QTime::currentTime()));
+        FBoard.Tick();
+        ui->ShadowLabel1->setCaption(QStringLiteral("Secons :") + QString::number(FBoard.Segundos()));
+    });
+}
+
+// The checkable menu item has already flipped its own mark; Suena reads it.
+void TMain::Sound1Click() {}
+
+void TMain::Credits1Click()
+{
+    quindle::Guarded([&] { OKRightDlg->ShowModal(); });
+}
+
+void TMain::OvalButton3Click()
+{
+    quindle::Guarded([&] {
+        const int v = ui->NumSpinEdit1->IntValue();
+        if (v < 1 || v > quindle::NumJuegos)
+            throw quindle::EError("Range check error");
+        FBoard.Load(quindle::Juegos(v));
+        FBoard.ChecaBoton();
+    });
+}
+
+void TMain::FormKeyDown(int& key, Qt::KeyboardModifiers shift)
+{
+    if (HeldModifiers(key, shift) == Qt::AltModifier) {
+        switch (key) {
+        case Qt::Key_S: Clave[0] = Clave[3] = 'S'; break;
+        case Qt::Key_W: Clave[1] = 'W'; break;
+        case Qt::Key_I: Clave[2] = 'I'; break;
+        case Qt::Key_H: Clave[4] = 'H'; break;
+        default: Clave.fill(' ');
+        }
+    }
+    const bool open = std::memcmp(Clave.data(), AccessCode, Clave.size()) == 0;
+    ui->NumSpinEdit1->setVisible(open);
+    ui->OvalButton3->setVisible(open);
+}
+
+bool TMain::FormClose()
+{
+    if (Saliendo)
+        return true;
+    return OKBottomDlg->ShowModal() != TModalForm::mrCancel;
+}
+
+void TMain::closeEvent(QCloseEvent* event)
+{
+    bool allowed = false;
+    quindle::Guarded([&] { allowed = FormClose(); });
+    if (allowed)
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TMain::keyPressEvent(QKeyEvent* event)
+{
+    // The selector reports its own keys and passes dialog keys on to us.
+    if (focusWidget() == ui->NumSpinEdit1)
+        return QMainWindow::keyPressEvent(event);
+    int key = event->key();
+    FormKeyDown(key, event->modifiers());
+    QMainWindow::keyPressEvent(event);
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "core/Board.h"
+
+#include <QList>
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+namespace Ui {
+class TMain;
+}
+class QTimer;
+class TSpeedButton;
+
+// The main window: the board of sixteen tile buttons, the clock and
+// counters, Start and Exit, the examples panel and the hidden solve mode.
+// It owns all game state.
+class TMain : public QMainWindow, private quindle::IGameView {
+    Q_OBJECT
+public:
+    explicit TMain(QWidget* parent = nullptr);
+    ~TMain() override;
+
+    Ui::TMain& Controls() { return *ui; }
+    quindle::TBoard& Board() { return FBoard; }
+    const quindle::TBoard& Board() const { return FBoard; }
+    // The arrangement last reached, as the win check recorded it.
+    int Tag() const { return FBoard.Tag(); }
+
+    // The player has confirmed leaving; the close must not ask again.
+    bool Saliendo = false;
+    // The access code typed so far with Alt held.
+    std::array<char, 5> Clave{};
+
+    // Plays a cue from the current directory unless sound is off.
+    void Suena(const QString& file);
+    void SetClientHeight(int height);
+    int ClientHeight() const;
+
+public slots:
+    void FormCreate();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void SpeedButton4Click();
+    void SpeedButton5Click();
+    void SpeedButton6Click();
+    void SpeedButton7Click();
+    void SpeedButton8Click();
+    void SpeedButton9Click();
+    void SpeedButton10Click();
+    void SpeedButton11Click();
+    void SpeedButton12Click();
+    void SpeedButton13Click();
+    void SpeedButton14Click();
+    void SpeedButton15Click();
+    void SpeedButton16Click();
+    void SpeedButton17Click();
+    void SpeedButton18Click();
+    void SpeedButton19Click();
+    void SpeedButton20Click();
+    void Timer1Timer();
+    void Sound1Click();
+    void Credits1Click();
+    void OvalButton3Click();
+    // Key-down of the window and of the arrangement selector, before the
+    // selector acts on the key.
+    void FormKeyDown(int& key, Qt::KeyboardModifiers shift);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void TileClick(int row, int column);
+    bool FormClose();
+
+    // What the board reports.
+    void SetTileCaption(int button, const std::string& caption) override;
+    void SetMovesText(const std::string& text) override;
+    void PlayCue(const std::string& file) override;
+    void Gana() override;
+
+    std::unique_ptr<Ui::TMain> ui;
+    quindle::TBoard FBoard;
+    QList<TSpeedButton*> FTiles;
+    QTimer* Timer1 = nullptr;
+};
+
+extern TMain* Main;

@@ -1,0 +1,98 @@
+#include "dialogs/Unit2.h"
+
+#include "dialogs/FlatScrollBar.h"
+#include "platform/JpegDecoder.h"
+#include "ui_Unit2.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFile>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <algorithm>
+
+TOKRightDlg* OKRightDlg = nullptr;
+
+TOKRightDlg::TOKRightDlg(QWidget* parent) : TModalForm(parent), ui(std::make_unique<Ui::TOKRightDlg>())
+{
+    ui->setupUi(this);
+    ui->ScrollBox1->setVerticalScrollBar(new TFlatScrollBar(Qt::Vertical, 1));
+    FinishLayout();
+
+    QFile banner(QStringLiteral(":/banner.jpg"));
+    LoadBanner(banner.open(QIODevice::ReadOnly) ? banner.readAll() : QByteArray());
+
+    // The contents' height follows the labels as they fit their texts.
+    ui->ScrollBox1->viewport()->installEventFilter(this);
+    for (QWidget* child : ui->ScrollBox1->widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        child->installEventFilter(this);
+    FitContents();
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(50);
+    connect(Timer1, &QTimer::timeout, this, &TOKRightDlg::Timer1Timer);
+    Timer1->start();
+}
+
+TOKRightDlg::~TOKRightDlg() = default;
+
+void TOKRightDlg::LoadBanner(const QByteArray& jpeg)
+{
+    const QImage picture = quindle::DecodeJpeg(jpeg);
+    if (picture.isNull())
+        ui->Image2->clear();
+    else
+        ui->Image2->setPixmap(QPixmap::fromImage(picture));
+}
+
+int TOKRightDlg::Position() const { return ui->ScrollBox1->verticalScrollBar()->value(); }
+
+int TOKRightDlg::Range() const { return ui->ScrollBox1->widget()->height(); }
+
+void TOKRightDlg::FitContents()
+{
+    QScrollArea* box = ui->ScrollBox1;
+    // Qt lays a hidden scroll box out only when it is shown, but the timer
+    // scrolls it from start-up: lay it out (viewport, then bar range) now.
+    auto layOutHidden = [box] {
+        if (box->isVisible())
+            return;
+        QEvent request(QEvent::LayoutRequest);
+        QCoreApplication::sendEvent(box, &request);
+    };
+    layOutHidden();
+    QWidget* contents = box->widget();
+    int bottom = 0;
+    for (QWidget* child : contents->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        bottom = std::max(bottom, child->geometry().bottom() + 1);
+    contents->resize(box->viewport()->width(), bottom);
+    ui->Image2->resize(contents->width(), ui->Image2->height());
+    layOutHidden();
+}
+
+bool TOKRightDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize || event->type() == QEvent::Move)
+        FitContents();
+    return TModalForm::eventFilter(watched, event);
+}
+
+void TOKRightDlg::FormActivate()
+{
+    Sube = true;
+    ui->ScrollBox1->verticalScrollBar()->setValue(0);
+}
+
+void TOKRightDlg::Timer1Timer()
+{
+    // Hidden, the bar still moves, and nothing is painted until it shows.
+    QScrollBar* bar = ui->ScrollBox1->verticalScrollBar();
+    bar->setValue(bar->value() + (Sube ? 1 : -1));
+    if (bar->value() >= Range() - 200)
+        Sube = false;
+    if (bar->value() <= 0)
+        Sube = true;
+}
+
+void TOKRightDlg::OKBtnClick() { close(); }

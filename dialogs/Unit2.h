@@ -1,0 +1,52 @@
+#pragma once
+
+#include "platform/ModalForm.h"
+
+#include <QByteArray>
+
+#include <memory>
+
+class QTimer;
+
+namespace Ui {
+class TOKRightDlg;
+}
+
+// The credits dialog: a banner and a tall column of text that scrolls by
+// itself, down and back up, from start-up to the end, shown or not.
+class TOKRightDlg : public TModalForm {
+    Q_OBJECT
+public:
+    explicit TOKRightDlg(QWidget* parent = nullptr);
+    ~TOKRightDlg() override;
+
+    Ui::TOKRightDlg& Controls() { return *ui; }
+
+    // Shows a JPEG picture as the banner; a picture that does not decode
+    // leaves the banner empty.
+    void LoadBanner(const QByteArray& jpeg);
+
+    // The scroll position from the top, 0 .. Range() less the visible height.
+    int Position() const;
+    // The height of the scrolled contents: the bottom of the last label.
+    int Range() const;
+
+    // True while the view moves down through the text.
+    bool Sube = false;
+    QTimer* Timer1 = nullptr;
+
+public slots:
+    void OKBtnClick();
+    void Timer1Timer();
+
+protected:
+    void FormActivate() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FitContents();
+
+    std::unique_ptr<Ui::TOKRightDlg> ui;
+};
+
+extern TOKRightDlg* OKRightDlg;

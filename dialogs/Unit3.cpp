@@ -1,0 +1,31 @@
+#include "dialogs/Unit3.h"
+
+#include "core/Board.h"
+#include "core/Patterns.h"
+#include "ui_Unit3.h"
+
+TGanador* Ganador = nullptr;
+
+TGanador::TGanador(QWidget* parent) : TModalForm(parent), ui(std::make_unique<Ui::TGanador>())
+{
+    ui->setupUi(this);
+    FinishLayout();
+}
+
+TGanador::~TGanador() = default;
+
+void TGanador::FormActivate()
+{
+    if (!FBoard)
+        return;
+    ui->ShadowLabel2->setCaption(QString::number(FBoard->Segundos()) + QStringLiteral(" Secons  ") +
+                                 QString::number(FBoard->Movimientos()) + QStringLiteral(" Moves"));
+    ui->Animate1->SetActive(true);  // an unreadable clip raises here and the mode line stays
+    ui->ShadowLabel3->setCaption(QString::fromUtf8(quindle::Modos(FBoard->Tag())));
+}
+
+void TGanador::OKBtnClick()
+{
+    ui->Animate1->SetActive(false);
+    close();
+}

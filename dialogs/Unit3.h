@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/ModalForm.h"
+
+#include <memory>
+
+namespace Ui {
+class TGanador;
+}
+namespace quindle {
+class TBoard;
+}
+
+// The winner dialog: seconds, moves, a looping animation and the name of
+// the arrangement reached, all read from the game when it is shown.
+class TGanador : public TModalForm {
+    Q_OBJECT
+public:
+    explicit TGanador(QWidget* parent = nullptr);
+    ~TGanador() override;
+
+    // The game whose counters and last arrangement the dialog shows.
+    void SetGame(const quindle::TBoard* board) { FBoard = board; }
+
+    Ui::TGanador& Controls() { return *ui; }
+
+public slots:
+    void OKBtnClick();
+
+protected:
+    void FormActivate() override;
+
+private:
+    std::unique_ptr<Ui::TGanador> ui;
+    const quindle::TBoard* FBoard = nullptr;
+};
+
+extern TGanador* Ganador;

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/ModalForm.h"
+
+#include <memory>
+
+namespace Ui {
+class TOKBottomDlg;
+}
+
+// The confirmation dialog: "Are you sure..." before a new deal and before
+// leaving. Answers mrOk (1) or mrCancel (2).
+class TOKBottomDlg : public TModalForm {
+    Q_OBJECT
+public:
+    explicit TOKBottomDlg(QWidget* parent = nullptr);
+    ~TOKBottomDlg() override;
+
+    Ui::TOKBottomDlg& Controls() { return *ui; }
+
+public slots:
+    void OKBtnClick();
+    void CancelBtnClick();
+
+private:
+    std::unique_ptr<Ui::TOKBottomDlg> ui;
+};
+
+extern TOKBottomDlg* OKBottomDlg;

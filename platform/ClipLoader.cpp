@@ -1,0 +1,126 @@
+#include "platform/ClipLoader.h"
+
+#include "platform/ClipModule.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLibrary>
+
+#include <algorithm>
+#include <cstring>
+
+namespace quindle {
+
+namespace {
+
+const char kModuleFile[] = "quindle_clip.so";
+
+struct TModule {
+    QLibrary Library;
+    QuindleClipOpenFn Open = nullptr;
+    QuindleClipInfoFn Info = nullptr;
+    QuindleClipFrameFn Frame = nullptr;
+    QuindleClipCloseFn Close = nullptr;
+    bool Loaded = false;
+};
+
+TModule& Module()
+{
+    static TModule module;
+    return module;
+}
+
+QString& ModulePathOverride()
+{
+    static QString path;
+    return path;
+}
+
+bool TryLoad(TModule& m, const QString& file)
+{
+    if (!QFile::exists(file))
+        return false;
+    m.Library.setFileName(file);
+    if (!m.Library.load())
+        return false;
+    auto abi = reinterpret_cast<QuindleClipAbiFn>(m.Library.resolve(QUINDLE_CLIP_SYM_ABI));
+    m.Open = reinterpret_cast<QuindleClipOpenFn>(m.Library.resolve(QUINDLE_CLIP_SYM_OPEN));
+    m.Info = reinterpret_cast<QuindleClipInfoFn>(m.Library.resolve(QUINDLE_CLIP_SYM_INFO));
+    m.Frame = reinterpret_cast<QuindleClipFrameFn>(m.Library.resolve(QUINDLE_CLIP_SYM_FRAME));
+    m.Close = reinterpret_cast<QuindleClipCloseFn>(m.Library.resolve(QUINDLE_CLIP_SYM_CLOSE));
+    if (!abi || abi() != QUINDLE_CLIP_ABI || !m.Open || !m.Info || !m.Frame || !m.Close) {
+        m.Library.unload();
+        return false;
+    }
+    m.Loaded = true;
+    return true;
+}
+
+// Loaded on the first open only: FFmpeg costs start-up time and memory.
+TModule* LoadedModule()
+{
+    TModule& m = Module();
+    if (m.Loaded)
+        return &m;
+    QStringList candidates;
+    if (!ModulePathOverride().isEmpty()) {
+        candidates << ModulePathOverride();
+    } else {
+        candidates << QDir(QCoreApplication::applicationDirPath()).filePath(kModuleFile)
+                   << QDir(QStringLiteral(QUINDLE_MODULEDIR)).filePath(kModuleFile);
+    }
+    for (const QString& file : candidates) {
+        if (TryLoad(m, file))
+            return &m;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+int TClip::FrameInterval() const
+{
+    if (RateNum <= 0 || RateDen <= 0)
+        return 1000 / 15;
+    const long long ms = (1000LL * RateDen + RateNum / 2) / RateNum;
+    return static_cast<int>(std::clamp(ms, 10LL, 10000LL));
+}
+
+std::optional<TClip> LoadClip(const QString& path)
+{
+    TModule* m = LoadedModule();
+    if (!m || path.isEmpty())
+        return std::nullopt;
+    QuindleClip* raw = m->Open(QFile::encodeName(path).constData());
+    if (!raw)
+        return std::nullopt;
+    QuindleClipInfo info{};
+    m->Info(raw, &info);
+    TClip clip;
+    clip.FrameSize = QSize(info.Width, info.Height);
+    clip.RateNum = info.RateNum;
+    clip.RateDen = info.RateDen;
+    const int rowBytes = info.Width * 4;
+    for (int i = 0; i < info.FrameCount; ++i) {
+        const unsigned char* pixels = m->Frame(raw, i);
+        if (!pixels) {
+            m->Close(raw);
+            return std::nullopt;
+        }
+        QImage frame(clip.FrameSize, QImage::Format_RGB32);
+        for (int y = 0; y < info.Height; ++y)
+            std::memcpy(frame.scanLine(y), pixels + static_cast<size_t>(y) * rowBytes, rowBytes);
+        clip.Frames.append(frame);
+    }
+    m->Close(raw);
+    if (clip.Frames.isEmpty())
+        return std::nullopt;
+    return clip;
+}
+
+void SetClipModulePath(const QString& path) { ModulePathOverride() = path; }
+
+bool ClipModuleLoaded() { return Module().Loaded; }
+
+} // namespace quindle

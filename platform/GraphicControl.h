@@ -1,0 +1,62 @@
+#pragma once
+
+#include "platform/Canvas.h"
+
+#include <QImage>
+#include <QWidget>
+
+// A windowless control: a non-native child widget that paints into a
+// surface of its own which persists between paints. A full repaint starts
+// again from the container's background (the surface is cleared, so the
+// container shows through wherever the control does not draw) and calls
+// Paint; drawing "at once" goes onto the surface over what is there and is
+// shown with Flush, without a full repaint.
+class TGraphicControl : public QWidget {
+    Q_OBJECT
+public:
+    explicit TGraphicControl(QWidget* parent = nullptr);
+
+    TCanvas* Canvas() { return &FCanvas; }
+    int Width() const { return width(); }
+    int Height() const { return height(); }
+
+    // Requests a full repaint.
+    void Invalidate();
+    // Shows what was drawn on the surface since the last paint.
+    void Flush();
+
+    // An opaque control paints every pixel itself; its container does not
+    // paint underneath it first.
+    bool Opaque() const { return testAttribute(Qt::WA_OpaquePaintEvent); }
+    void SetOpaque(bool opaque);
+
+    // The colour of the container's background, resolved now.
+    TColor ContainerColor() const;
+
+    // A mnemonic character offered by the window; true when handled.
+    virtual bool DialogChar(QChar c);
+
+    // Full repaints carried out so far (tests and the gallery look at it).
+    int FullPaintCount() const { return FFullPaints; }
+
+protected:
+    // Draws the whole control on Canvas(); the surface is clear when called.
+    virtual void Paint() = 0;
+
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+    // Makes sure the surface has the control's size, clearing it if not.
+    void PrepareSurface();
+
+private:
+    QImage FSurface;
+    TCanvas FCanvas;
+    bool FFullPending = true;
+    int FFullPaints = 0;
+};
+
+// Offers a typed character to the windowless controls below root, in
+// creation order, until one handles it.
+bool OfferDialogChar(QWidget* root, QChar c);

@@ -1,0 +1,80 @@
+#include "platform/Look.h"
+
+#include "assets/Assets.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+#include <QWidget>
+
+namespace quindle {
+
+QPalette ClassicPalette()
+{
+    const QColor face(192, 192, 192), white(255, 255, 255), grey(128, 128, 128), black(0, 0, 0);
+    QPalette pal;
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        pal.setColor(group, QPalette::Window, face);
+        pal.setColor(group, QPalette::Button, face);
+        pal.setColor(group, QPalette::Light, white);
+        pal.setColor(group, QPalette::Midlight, QColor(223, 223, 223));
+        pal.setColor(group, QPalette::Mid, QColor(160, 160, 160));
+        pal.setColor(group, QPalette::Dark, grey);
+        pal.setColor(group, QPalette::Shadow, black);
+        pal.setColor(group, QPalette::Base, white);
+        pal.setColor(group, QPalette::AlternateBase, face);
+        pal.setColor(group, QPalette::WindowText, black);
+        pal.setColor(group, QPalette::Text, black);
+        pal.setColor(group, QPalette::ButtonText, black);
+        pal.setColor(group, QPalette::BrightText, white);
+        pal.setColor(group, QPalette::Highlight, QColor(0, 0, 128));
+        pal.setColor(group, QPalette::HighlightedText, white);
+        pal.setColor(group, QPalette::ToolTipBase, QColor(255, 255, 225));
+        pal.setColor(group, QPalette::ToolTipText, black);
+        pal.setColor(group, QPalette::PlaceholderText, grey);
+    }
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        pal.setColor(QPalette::Disabled, role, grey);
+    pal.setColor(QPalette::Disabled, QPalette::Base, face);
+    return pal;
+}
+
+QFont PixelFont(const QString& family, int pixelHeight, bool bold)
+{
+    QFont f(family);
+    f.setPixelSize(pixelHeight);
+    f.setBold(bold);
+    return f;
+}
+
+void ApplyFontHeights(QWidget* root)
+{
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    widgets.prepend(root);
+    for (QWidget* w : widgets) {
+        const QVariant height = w->property("fontHeight");
+        if (!height.isValid())
+            continue;
+        const QVariant own = w->property("Font");
+        QFont f = own.isValid() ? own.value<QFont>() : w->font();
+        f.setPixelSize(height.toInt());
+        if (own.isValid())
+            w->setProperty("Font", f);
+        else
+            w->setFont(f);
+    }
+}
+
+void InitLook()
+{
+    InitAssets();
+    // The layouts name the classic families; these are the stand-ins that
+    // give the same 13-pixel line at 11 pixels.
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
+    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+    if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows")))
+        QApplication::setStyle(style);
+    QApplication::setPalette(ClassicPalette());
+    QApplication::setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
+}
+
+} // namespace quindle

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QFont>
+#include <QPalette>
+#include <QString>
+
+class QWidget;
+
+namespace quindle {
+
+// The classic desktop look: the built-in "Windows" style, the classic colour
+// scheme, the stand-in fonts, and the compiled-in pictures. Call once after
+// the QApplication exists.
+void InitLook();
+
+// Silver button faces, white highlights, grey shadows, black frames.
+QPalette ClassicPalette();
+
+// A font by the family name the layouts use, at a character height in
+// pixels (the layouts' "height 11" is an 11-pixel font).
+QFont PixelFont(const QString& family, int pixelHeight, bool bold = false);
+
+// Window layouts store font heights in pixels as the dynamic property
+// "fontHeight" (Designer only knows point sizes). Applies them below root,
+// root included, to the widget's font or, where it has one, its "Font".
+void ApplyFontHeights(QWidget* root);
+
+} // namespace quindle

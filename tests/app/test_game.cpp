@@ -1,0 +1,313 @@
+// The main window played as a player would: real widgets, modal dialogs
+// answered from the test, cues recorded.
+#include "tests/app/MainWindowTest.h"
+#include "core/Patterns.h"
+#include "dialogs/Unit2.h"
+#include "dialogs/Unit3.h"
+#include "dialogs/Unit4.h"
+#include "platform/ErrorBox.h"
+#include "tests/support/TestSupport.h"
+#include "ui_Unit3.h"
+#include "ui_Unit4.h"
+#include "widgets/NumSpin.h"
+#include "widgets/OvalBtn.h"
+#include "widgets/ShadowLbl.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <set>
+
+using quindle::test::WhenMessageBox;
+using quindle::test::WhenModal;
+
+namespace {
+
+void Click(TOvalButton* button) { QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center()); }
+
+// Answers the confirmation dialog by clicking OK or CANCEL.
+void AnswerConfirmation(bool ok)
+{
+    WhenModal(OKBottomDlg, [ok](QWidget*) {
+        auto& c = OKBottomDlg->Controls();
+        Click(ok ? c.OvalButton1 : c.OvalButton2);
+    });
+}
+
+// Notes what the winner dialog showed, then closes it with OK.
+struct WinnerSeen {
+    QString line, mode;
+    int times = 0;
+};
+void AnswerWinner(WinnerSeen* seen)
+{
+    WhenModal(Ganador, [seen](QWidget*) {
+        QCoreApplication::processEvents();  // the activation runs first
+        auto& c = Ganador->Controls();
+        ++seen->times;
+        seen->line = c.ShadowLabel2->Caption();
+        seen->mode = c.ShadowLabel3->Caption();
+        Click(c.OvalButton1);
+    });
+}
+
+class GameTest : public MainWindowTest {
+protected:
+    void ClickStart(bool ok)
+    {
+        AnswerConfirmation(ok);
+        Click(ui().OvalButton1);
+    }
+    // Puts an arrangement on the board through the hidden solve controls.
+    void Solve(int arrangement)
+    {
+        ui().NumSpinEdit1->setProperty("Value", arrangement);
+        Main->OvalButton3Click();
+    }
+};
+
+TEST_F(GameTest, WindowsAreCreatedOnceWithTheirCaptions)
+{
+    ASSERT_TRUE(Main && OKRightDlg && Ganador && OKBottomDlg);
+    EXPECT_EQ(Main->windowTitle(), "Quindle");
+    EXPECT_EQ(QCoreApplication::applicationName(), "Quindle...");
+    EXPECT_EQ(OKRightDlg->windowTitle(), "Credits");
+    EXPECT_EQ(Ganador->windowTitle(), "Good");
+    EXPECT_EQ(OKBottomDlg->windowTitle(), "Hey!");
+    EXPECT_FALSE(OKRightDlg->isVisible() || Ganador->isVisible() || OKBottomDlg->isVisible());
+    EXPECT_EQ(ui().OvalButton1->Caption(), "Start");
+    EXPECT_EQ(ui().OvalButton2->Caption(), "Exit");
+    EXPECT_EQ(ui().OvalButton1->Hint(), "Start Game");
+    EXPECT_TRUE(ui().OvalButton1->ShowHint());
+    EXPECT_EQ(ui().OvalButton2->Hint(), "Game Over");
+    EXPECT_EQ(Main->ClientHeight(), 335);
+    EXPECT_FALSE(ui().NumSpinEdit1->isVisible());
+    EXPECT_FALSE(ui().OvalButton3->isVisible());
+    for (int n = 1; n <= 16; ++n)
+        EXPECT_EQ(Tile(n), "") << n;
+    const QList<QAction*> items = ui().Options1->actions();
+    ASSERT_EQ(items.size(), 3);
+    EXPECT_EQ(items[0]->text(), "&Sound");
+    EXPECT_TRUE(items[0]->isChecked());
+    EXPECT_EQ(items[1]->text(), "&Credits");
+    EXPECT_EQ(items[2]->text(), "&Exit");
+}
+
+TEST_F(GameTest, TilesSitInAGridWithNoGapsAndTakeNoFocus)
+{
+    for (int n = 1; n <= 16; ++n) {
+        const int row = (n - 1) / 4, col = (n - 1) % 4;
+        EXPECT_EQ(TileButton(n)->geometry(), QRect(9 + 79 * col, 14 + 68 * row, 79, 68)) << n;
+        EXPECT_EQ(TileButton(n)->focusPolicy(), Qt::NoFocus);
+        EXPECT_EQ(TileButton(n)->font().pixelSize(), 48);
+    }
+}
+
+TEST_F(GameTest, StartCancelledChangesNothingButReseeds)
+{
+    ui().ShadowLabel4->setCaption("Moves :7");
+    const auto before = quindle::UtcMillisecondsOfDay();
+    ClickStart(false);
+    const auto after = quindle::UtcMillisecondsOfDay();
+    EXPECT_TRUE(FCues.Played().isEmpty());
+    for (int n = 1; n <= 16; ++n)
+        EXPECT_EQ(Tile(n), "");
+    EXPECT_EQ(ui().ShadowLabel4->Caption(), "Moves :7");
+    const auto seed = Main->Board().Generator().Seed();
+    if (after >= before) {  // not across midnight
+        EXPECT_GE(seed, before);
+        EXPECT_LE(seed, after);
+    }
+}
+
+TEST_F(GameTest, StartConfirmedDealsWithTheBlankBottomRight)
+{
+    ui().ShadowLabel4->setCaption("Moves :7");
+    ClickStart(true);
+    ASSERT_FALSE(FCues.Played().isEmpty());
+    EXPECT_EQ(FCues.Played().front(), "left.wav");
+    EXPECT_EQ(Tile(16), "");
+    std::set<QString> tiles;
+    for (int n = 1; n <= 15; ++n)
+        tiles.insert(Tile(n));
+    EXPECT_EQ(tiles.size(), 15u);
+    EXPECT_EQ(tiles.count(""), 0u);
+    EXPECT_EQ(ui().ShadowLabel4->Caption(), "Moves :7");  // Start leaves the moves label alone
+    EXPECT_FALSE(ui().OvalButton1->Down());
+}
+
+TEST_F(GameTest, ClicksSlideTilesWithTheirCues)
+{
+    ClickStart(true);
+    FCues.Clear();
+    const QString moved = Tile(15);
+    ClickTile(15);  // left of the blank
+    EXPECT_EQ(Tile(16), moved);
+    EXPECT_EQ(Tile(15), "");
+    EXPECT_EQ(ui().ShadowLabel4->Caption(), "Moves :1");
+    ClickTile(1);  // far from the blank
+    ClickTile(15);  // the blank itself
+    EXPECT_EQ(ui().ShadowLabel4->Caption(), "Moves :1");
+    ClickTile(16);  // slides back
+    EXPECT_EQ(ui().ShadowLabel4->Caption(), "Moves :2");
+    EXPECT_EQ(FCues.Played(), QStringList({"ok.wav", "uhoh.wav", "uhoh.wav", "ok.wav"}));
+}
+
+TEST_F(GameTest, SoundOffPlaysNothing)
+{
+    ui().Sound1->trigger();
+    EXPECT_FALSE(ui().Sound1->isChecked());
+    ClickTile(2);  // the all-blank board: next to the first blank
+    EXPECT_TRUE(FCues.Played().isEmpty());
+    EXPECT_EQ(ui().ShadowLabel4->Caption(), "Moves :1");
+    ui().Sound1->trigger();
+    ClickTile(2);
+    EXPECT_EQ(FCues.Played(), QStringList({"ok.wav"}));
+}
+
+TEST_F(GameTest, SecondsCountDuringADialogAndAConfirmedStartResetsThem)
+{
+    Main->Timer1Timer();
+    Main->Timer1Timer();
+    EXPECT_EQ(ui().ShadowLabel1->Caption(), "Secons :2");
+    EXPECT_FALSE(ui().ShadowLabel2->Caption().isEmpty());
+    bool ticked = false;
+    WhenModal(OKBottomDlg, [&ticked](QWidget*) {
+        const int before = Main->Board().Segundos();
+        ticked = QTest::qWaitFor([before] { return Main->Board().Segundos() > before; }, 5000);
+        OKBottomDlg->OKBtnClick();
+    });
+    Main->SpeedButton17Click();
+    EXPECT_TRUE(ticked);
+    EXPECT_EQ(Main->Board().Segundos(), 0);
+    Main->Timer1Timer();
+    EXPECT_EQ(ui().ShadowLabel1->Caption(), "Secons :1");
+}
+
+TEST_F(GameTest, AWinPlaysApplauseAndTheDialogNamesTheArrangement)
+{
+    CopyClip();
+    for (int i = 0; i < 3; ++i)
+        Main->Timer1Timer();
+    ClickTile(2);  // one accepted move on the blank board, then a click far off
+    ClickTile(16);
+    FCues.Clear();
+    // Arrangement 9 holds the order of 5, which the check finds first. The
+    // last click (row 4, column 4) is not next to its blank.
+    WinnerSeen seen;
+    AnswerWinner(&seen);
+    Solve(9);
+    EXPECT_EQ(seen.times, 1);
+    EXPECT_EQ(seen.line, "3 Secons  1 Moves");
+    EXPECT_EQ(seen.mode, "Escalonada A<-");
+    EXPECT_EQ(FCues.Played(), QStringList({"uhoh.wav", "applause.wav"}));
+    EXPECT_EQ(Main->Tag(), 5);
+    EXPECT_FALSE(Ganador->isVisible());
+    EXPECT_FALSE(Ganador->Controls().Animate1->Active());  // OK stopped it
+}
+
+TEST_F(GameTest, AMissingClipIsReportedAndTheModeLineStays)
+{
+    QString boxText;
+    WinnerSeen seen;
+    WhenMessageBox([&boxText](QWidget* box) {
+        boxText = static_cast<QMessageBox*>(box)->text();
+        EXPECT_EQ(box->windowTitle(), "Quindle...");
+        static_cast<QMessageBox*>(box)->accept();
+    });
+    AnswerWinner(&seen);
+    Solve(2);
+    EXPECT_EQ(boxText, "Cannot open AVI.");
+    EXPECT_EQ(seen.times, 1);
+    EXPECT_EQ(seen.line, "0 Secons  0 Moves");
+    EXPECT_EQ(seen.mode, "");  // the error ended the activation before the name
+}
+
+TEST_F(GameTest, ACorruptClipIsReportedAtEveryShowing)
+{
+    QFile bad("cool.avi");
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("RIFF\x10\0\0\0AVI LIST garbage", 24);
+    bad.close();
+    int boxes = 0;
+    for (int round = 0; round < 2; ++round) {
+        WinnerSeen seen;
+        WhenMessageBox([&boxes](QWidget* box) {
+            ++boxes;
+            static_cast<QMessageBox*>(box)->accept();
+        });
+        AnswerWinner(&seen);
+        Solve(1);
+        EXPECT_EQ(seen.times, 1);
+    }
+    EXPECT_EQ(boxes, 2);
+}
+
+TEST_F(GameTest, ExitCancelledStaysAndTheCloseBoxAsksAgain)
+{
+    int asked = 0;
+    WhenModal(OKBottomDlg, [&asked](QWidget*) { ++asked; Click(OKBottomDlg->Controls().OvalButton2); });
+    Click(ui().OvalButton2);
+    EXPECT_TRUE(Main->isVisible());
+    EXPECT_FALSE(Main->Saliendo);
+    WhenModal(OKBottomDlg, [&asked](QWidget*) { ++asked; Click(OKBottomDlg->Controls().OvalButton2); });
+    EXPECT_FALSE(Main->close());
+    EXPECT_TRUE(Main->isVisible());
+    EXPECT_EQ(asked, 2);
+}
+
+TEST_F(GameTest, ExitConfirmedClosesWithoutASecondQuestion)
+{
+    int asked = 0;
+    WhenModal(OKBottomDlg, [&asked](QWidget*) { ++asked; OKBottomDlg->OKBtnClick(); });
+    ui().Exit1->trigger();
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(Main->Saliendo);
+    EXPECT_FALSE(Main->isVisible());
+}
+
+TEST_F(GameTest, TheCloseBoxAnsweredOkCloses)
+{
+    WhenModal(OKBottomDlg, [](QWidget*) { OKBottomDlg->OKBtnClick(); });
+    EXPECT_TRUE(Main->close());
+    EXPECT_FALSE(Main->isVisible());
+}
+
+TEST_F(GameTest, GamesAndBackSwitchTheClientHeight)
+{
+    const int shortOuter = Main->height();
+    ui().SpeedButton19->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Main->ClientHeight(), 420);
+    EXPECT_EQ(Main->height(), shortOuter + 85);
+    ui().SpeedButton20->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Main->ClientHeight(), 335);
+    EXPECT_EQ(Main->height(), shortOuter);
+}
+
+TEST_F(GameTest, TheErrorBoxAddsAFullStopOnlyAfterLaterCharacters)
+{
+    QString text;
+    WhenMessageBox([&text](QWidget* box) {
+        text = static_cast<QMessageBox*>(box)->text();
+        EXPECT_EQ(static_cast<QMessageBox*>(box)->icon(), QMessageBox::Critical);
+        static_cast<QMessageBox*>(box)->accept();
+    });
+    ui().NumSpinEdit1->setText("0");
+    Main->OvalButton3Click();
+    EXPECT_EQ(text, "Range check error.");
+    EXPECT_EQ(quindle::ErrorBoxText("Done."), "Done.");
+    EXPECT_EQ(quindle::ErrorBoxText("Wait..."), "Wait...");
+    EXPECT_EQ(quindle::ErrorBoxText("Oops!"), "Oops!");  // '!' sorts before '.'
+    EXPECT_EQ(quindle::ErrorBoxText("Error 7"), "Error 7.");
+    EXPECT_EQ(quindle::ErrorBoxText(""), "");
+}
+
+} // namespace

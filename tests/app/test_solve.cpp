@@ -1,0 +1,170 @@
+// The hidden solve mode: the access code typed with Alt held, and Resolver.
+#include "tests/app/MainWindowTest.h"
+#include "dialogs/Unit3.h"
+#include "dialogs/Unit4.h"
+#include "tests/support/TestSupport.h"
+#include "ui_Unit3.h"
+#include "widgets/NumSpin.h"
+#include "widgets/OvalBtn.h"
+#include "widgets/ShadowLbl.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using quindle::test::WhenMessageBox;
+using quindle::test::WhenModal;
+
+namespace {
+
+class SolveTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        CopyClip();
+    }
+    bool Shown() const
+    {
+        const auto& c = Main->Controls();
+        EXPECT_EQ(c.NumSpinEdit1->isVisible(), c.OvalButton3->isVisible());
+        return c.NumSpinEdit1->isVisible();
+    }
+    // Raw key events: QTest's own helpers press the modifiers again before
+    // every key, while the player holds Alt down through the whole code.
+    static void Key(QWidget* to, int key, Qt::KeyboardModifiers mods)
+    {
+        QTest::simulateEvent(to, true, key, mods, QString(), false);
+        QTest::simulateEvent(to, false, key, mods, QString(), false);
+    }
+    void Alt(QWidget* to = nullptr) { QTest::simulateEvent(to ? to : Main, true, Qt::Key_Alt, Qt::AltModifier, QString(), false); }
+    void Type(const char* letters, Qt::KeyboardModifiers mods = Qt::AltModifier, QWidget* to = nullptr)
+    {
+        for (const char* p = letters; *p; ++p)
+            Key(to ? to : Main, Qt::Key_A + (*p - 'A'), mods);
+    }
+    // Runs Resolver and notes the winner dialog's mode line.
+    QString ResolveAndSeeMode()
+    {
+        QString mode;
+        WhenModal(Ganador, [&mode](QWidget*) {
+            QCoreApplication::processEvents();
+            mode = Ganador->Controls().ShadowLabel3->Caption();
+            Ganador->OKBtnClick();
+        });
+        QTest::mouseClick(ui().OvalButton3, Qt::LeftButton, {}, ui().OvalButton3->rect().center());
+        return mode;
+    }
+};
+
+TEST_F(SolveTest, TheCodeInAnyOrderShowsBothControlsAndAltHidesThem)
+{
+    Alt();
+    Type("SWI");
+    EXPECT_FALSE(Shown());
+    Type("H");
+    EXPECT_TRUE(Shown());
+    EXPECT_EQ(ui().NumSpinEdit1->geometry(), QRect(357, 180, 39, 21));
+    EXPECT_EQ(ui().OvalButton3->geometry(), QRect(348, 206, 57, 28));
+    Type("SWIH");  // the four letters again change nothing
+    EXPECT_TRUE(Shown());
+    Key(Main, Qt::Key_X, Qt::NoModifier);  // no Alt: the buffer stays
+    EXPECT_TRUE(Shown());
+    Alt();
+    EXPECT_FALSE(Shown());
+
+    Alt();
+    Type("HIWS");
+    EXPECT_TRUE(Shown());
+    Type("Q");  // Alt with another letter clears
+    EXPECT_FALSE(Shown());
+}
+
+TEST_F(SolveTest, ShiftOrCtrlWithAltDoNotFillTheBuffer)
+{
+    Alt();
+    Type("SWIH", Qt::AltModifier | Qt::ShiftModifier);
+    EXPECT_FALSE(Shown());
+    Type("SWIH", Qt::AltModifier | Qt::ControlModifier);
+    EXPECT_FALSE(Shown());
+    Alt();
+    Type("SWI");
+    Key(Main, Qt::Key_5, Qt::AltModifier);  // a digit clears too
+    Type("H");
+    EXPECT_FALSE(Shown());
+}
+
+TEST_F(SolveTest, KeysReachTheHandlerFromTheSelectorToo)
+{
+    Alt();
+    Type("SWISH");
+    ASSERT_TRUE(Shown());
+    ui().NumSpinEdit1->setFocus();
+    ASSERT_TRUE(ui().NumSpinEdit1->hasFocus());
+    Alt(ui().NumSpinEdit1);
+    EXPECT_FALSE(Shown());
+}
+
+TEST_F(SolveTest, ArrangementNineIsNamedAsFive)
+{
+    ui().NumSpinEdit1->setProperty("Value", 9);
+    EXPECT_EQ(ResolveAndSeeMode(), "Escalonada A<-");
+    EXPECT_EQ(Main->Tag(), 5);
+    EXPECT_EQ(FCues.Played(), QStringList({"uhoh.wav", "applause.wav"}));
+}
+
+TEST_F(SolveTest, AfterAClickOnTheBlankCornerArrangementTwoStillWins)
+{
+    QTest::mouseClick(Main->findChild<QAbstractButton*>("SpeedButton16"), Qt::LeftButton);
+    FCues.Clear();
+    ui().NumSpinEdit1->setProperty("Value", 2);
+    EXPECT_EQ(ResolveAndSeeMode(), "Horizontal...");
+    EXPECT_EQ(FCues.Played(), QStringList({"uhoh.wav", "applause.wav"}));
+    EXPECT_EQ(Tile(1), "1");
+    EXPECT_EQ(Tile(15), "15");
+    EXPECT_EQ(Tile(16), "");
+}
+
+TEST_F(SolveTest, AClickNextToTheNewBlankSlidesAwayFromTheArrangement)
+{
+    QTest::mouseClick(Main->findChild<QAbstractButton*>("SpeedButton15"), Qt::LeftButton);  // row 4, column 3
+    FCues.Clear();
+    ui().NumSpinEdit1->setProperty("Value", 2);
+    QTest::mouseClick(ui().OvalButton3, Qt::LeftButton, {}, ui().OvalButton3->rect().center());
+    EXPECT_EQ(FCues.Played(), QStringList({"ok.wav"}));
+    EXPECT_EQ(Tile(15), "");
+    EXPECT_EQ(Tile(16), "15");
+    EXPECT_EQ(ui().ShadowLabel4->Caption(), "Moves :1");
+}
+
+TEST_F(SolveTest, ADeletedDigitGivesARangeErrorAndChangesNothing)
+{
+    Alt();
+    Type("SWISH");
+    auto* field = ui().NumSpinEdit1;
+    field->setProperty("Value", 10);
+    field->setFocus();
+    field->setCursorPosition(0);
+    QTest::keyClick(field, Qt::Key_Delete);
+    ASSERT_EQ(field->text(), "0");
+    ui().ShadowLabel4->setCaption("Moves :3");
+    FCues.Clear();
+    QString error;
+    WhenMessageBox([&error](QWidget* box) {
+        error = static_cast<QMessageBox*>(box)->text();
+        EXPECT_EQ(box->windowTitle(), "Quindle...");
+        static_cast<QMessageBox*>(box)->accept();
+    });
+    QTest::mouseClick(ui().OvalButton3, Qt::LeftButton, {}, ui().OvalButton3->rect().center());
+    EXPECT_EQ(error, "Range check error.");
+    for (int n = 1; n <= 16; ++n)
+        EXPECT_EQ(Tile(n), "");
+    EXPECT_EQ(ui().ShadowLabel4->Caption(), "Moves :3");
+    EXPECT_TRUE(FCues.Played().isEmpty());
+    EXPECT_EQ(Main->Tag(), 0);
+}
+
+} // namespace

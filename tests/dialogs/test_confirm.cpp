@@ -1,0 +1,88 @@
+// The confirmation dialog: its answers and where it opens.
+#include "dialogs/Unit4.h"
+#include "tests/support/TestSupport.h"
+#include "ui_Unit4.h"
+#include "widgets/OvalBtn.h"
+#include "widgets/ShadowLbl.h"
+
+#include <QScreen>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using quindle::test::WhenModal;
+
+namespace {
+
+class ConfirmTest : public ::testing::Test {
+protected:
+    TOKBottomDlg dlg;
+    Ui::TOKBottomDlg& c = dlg.Controls();
+
+    int AnswerWith(std::function<void()> act)
+    {
+        WhenModal(&dlg, [act](QWidget*) { act(); });
+        return dlg.ShowModal();
+    }
+};
+
+void Click(TOvalButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
+
+TEST_F(ConfirmTest, ShowsTheQuestionWithTwoButtons)
+{
+    EXPECT_EQ(dlg.windowTitle(), "Hey!");
+    EXPECT_EQ(dlg.size(), QSize(196, 214));
+    EXPECT_EQ(c.ShadowLabel1->Caption(), "Are you\nsure...");
+    EXPECT_EQ(c.ShadowLabel1->font().pixelSize(), 48);
+    EXPECT_EQ(c.OvalButton1->Caption(), "OK");
+    EXPECT_EQ(c.OvalButton2->Caption(), "CANCEL");
+    EXPECT_EQ(c.OvalButton1->geometry(), QRect(5, 176, 93, 32));
+    EXPECT_EQ(c.OvalButton2->geometry(), QRect(101, 176, 93, 32));
+    EXPECT_EQ(c.OvalButton1->NumGlyphs(), 2);
+    EXPECT_EQ(c.OvalButton1->TransparentColor(), clPurple);
+    EXPECT_EQ(c.OvalButton2->TransparentColor(), clSilver);
+    EXPECT_FALSE(c.OvalButton1->Glyph().isNull());
+}
+
+TEST_F(ConfirmTest, OkAnswersOneAndEveryOtherWayTwo)
+{
+    EXPECT_EQ(AnswerWith([this] { Click(c.OvalButton1); }), TModalForm::mrOk);
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_EQ(AnswerWith([this] { Click(c.OvalButton2); }), TModalForm::mrCancel);
+    EXPECT_EQ(AnswerWith([this] { dlg.close(); }), TModalForm::mrCancel);  // the close box
+}
+
+TEST_F(ConfirmTest, EscapeAndEnterDoNothing)
+{
+    bool stillOpen = false;
+    const int answer = AnswerWith([this, &stillOpen] {
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+        QTest::keyClick(&dlg, Qt::Key_Return);
+        QTest::keyClick(&dlg, Qt::Key_Enter);
+        stillOpen = dlg.isVisible();
+        dlg.OKBtnClick();
+    });
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(answer, TModalForm::mrOk);
+}
+
+TEST_F(ConfirmTest, OpensCentredThenWhereThePlayerLeftIt)
+{
+    QPoint first;
+    AnswerWith([this, &first] {
+        first = dlg.frameGeometry().topLeft();
+        dlg.move(dlg.pos() + QPoint(40, 30));
+        dlg.OKBtnClick();
+    });
+    const QRect screen = dlg.screen()->geometry();
+    const QSize outer = dlg.frameGeometry().size();
+    EXPECT_EQ(first.x(), std::max(0, (screen.width() - outer.width()) / 2));
+    EXPECT_EQ(first.y(), std::max(0, (screen.height() - outer.height()) / 2));
+    QPoint second;
+    AnswerWith([this, &second] {
+        second = dlg.frameGeometry().topLeft();
+        dlg.OKBtnClick();
+    });
+    EXPECT_EQ(second, first + QPoint(40, 30));
+}
+
+} // namespace

@@ -1,0 +1,145 @@
+// The winner dialog: what it reads from the game and how its clip runs.
+#include "core/Board.h"
+#include "core/Patterns.h"
+#include "dialogs/Unit3.h"
+#include "platform/Animate.h"
+#include "tests/support/TestSupport.h"
+#include "ui_Unit3.h"
+#include "widgets/OvalBtn.h"
+#include "widgets/ShadowLbl.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using quindle::test::WhenMessageBox;
+using quindle::test::WhenModal;
+
+namespace {
+
+struct SilentView : quindle::IGameView {
+    void SetTileCaption(int, const std::string&) override {}
+    void SetMovesText(const std::string&) override {}
+    void PlayCue(const std::string&) override {}
+    void Gana() override {}
+};
+
+class WinnerTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(FDir.isValid());
+        FOldDir = QDir::currentPath();
+        QDir::setCurrent(FDir.path());
+        ASSERT_TRUE(QFile::copy(QStringLiteral(QUINDLE_ASSETS_DIR "/cool.avi"), "cool.avi"));
+        for (int i = 0; i < 125; ++i)
+            FBoard.Tick();
+        for (int i = 0; i < 40; ++i)
+            FBoard.Click(1, 2);  // the blank board: every such click is a move
+        FBoard.Load(quindle::Juegos(3));
+        FBoard.ChecaPatron();
+        FDialog = std::make_unique<TGanador>();
+        FDialog->SetGame(&FBoard);
+    }
+    void TearDown() override
+    {
+        FDialog.reset();
+        QDir::setCurrent(FOldDir);
+    }
+    quindle::TAnimate* Clip() { return FDialog->Controls().Animate1; }
+    // Shows the dialog and runs `inside` once it is up and activated.
+    void Show(std::function<void()> inside)
+    {
+        WhenModal(FDialog.get(), [inside](QWidget*) {
+            QCoreApplication::processEvents();
+            inside();
+        });
+        FDialog->ShowModal();
+    }
+
+    SilentView FView;
+    quindle::TBoard FBoard{FView};
+    std::unique_ptr<TGanador> FDialog;
+    QTemporaryDir FDir;
+    QString FOldDir;
+};
+
+TEST_F(WinnerTest, ShowsSecondsMovesAndTheModeName)
+{
+    ASSERT_EQ(FBoard.Tag(), 3);
+    QString line, mode;
+    Show([&] {
+        line = FDialog->Controls().ShadowLabel2->Caption();
+        mode = FDialog->Controls().ShadowLabel3->Caption();
+        FDialog->OKBtnClick();
+    });
+    EXPECT_EQ(line, "125 Secons  40 Moves");
+    EXPECT_EQ(mode, "Caracol...");
+    EXPECT_EQ(FDialog->windowTitle(), "Good");
+    EXPECT_EQ(FDialog->size(), QSize(398, 273));
+}
+
+TEST_F(WinnerTest, TheClipIsOpenedWhenTheWindowFirstAppearsAndLoops)
+{
+    EXPECT_FALSE(Clip()->Open());
+    bool active = false;
+    QRect where;
+    Show([&] {
+        active = Clip()->Active();
+        where = Clip()->geometry();
+        FDialog->OKBtnClick();
+    });
+    EXPECT_TRUE(active);
+    EXPECT_TRUE(Clip()->Open());
+    EXPECT_EQ(where.size(), QSize(Clip()->FrameWidth(), Clip()->FrameHeight()));
+    EXPECT_EQ(where.center(), QRect(325, 92, 60, 39).center());
+    EXPECT_EQ(Clip()->StopFrame(), Clip()->FrameCount());
+    EXPECT_FALSE(Clip()->Active());
+    EXPECT_EQ(Clip()->CurrentFrame(), 1);
+}
+
+TEST_F(WinnerTest, TheCloseBoxLeavesTheClipRunningAndOkStopsIt)
+{
+    Show([&] { FDialog->close(); });
+    EXPECT_TRUE(Clip()->Active());
+    bool stillActive = false;
+    Show([&] {
+        stillActive = Clip()->Active();
+        FDialog->OKBtnClick();
+    });
+    EXPECT_TRUE(stillActive);
+    EXPECT_FALSE(Clip()->Active());
+    int firstFrame = 0;
+    Show([&] {
+        firstFrame = Clip()->CurrentFrame();
+        FDialog->OKBtnClick();
+    });
+    EXPECT_EQ(firstFrame, 1);
+}
+
+TEST_F(WinnerTest, OkStillClosesWhenTheClipIsMissing)
+{
+    QFile::remove("cool.avi");
+    auto dialog = std::make_unique<TGanador>();
+    dialog->SetGame(&FBoard);
+    QString error;
+    WhenMessageBox([&error](QWidget* box) {
+        error = static_cast<QMessageBox*>(box)->text();
+        static_cast<QMessageBox*>(box)->accept();
+    });
+    bool closed = false;
+    WhenModal(dialog.get(), [&](QWidget*) {
+        QCoreApplication::processEvents();
+        QTest::mouseClick(dialog->Controls().OvalButton1, Qt::LeftButton, {},
+                          dialog->Controls().OvalButton1->rect().center());
+        closed = !dialog->isVisible();
+    });
+    dialog->ShowModal();
+    EXPECT_EQ(error, "Cannot open AVI.");
+    EXPECT_TRUE(closed);
+}
+
+} // namespace

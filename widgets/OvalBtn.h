@@ -1,0 +1,199 @@
+#pragma once
+
+// TOvalButton in a Designer .ui layout (promoted widget, header
+// "widgets/OvalBtn.h"). uic calls set<Name> for custom properties, so the
+// properties whose names clash with a QWidget setter need stdset="0":
+//
+//   <property name="Caption"><string notr="true">&amp;Start</string></property>
+//   <property name="Color"><number>-2147483633</number></property>      colours as signed
+//        32-bit numbers: clBtnFace 0x8000000F = -2147483633, clWindowText = -2147483640,
+//        clSilver 12632256, clOlive 32896, clPurple 8388736, clNavy 8388608, clBlack 0
+//   <property name="FontColor"><number>-2147483640</number></property>  the caption's colour
+//   <property name="Layout" stdset="0"><enum>TOvalButton::blGlyphTop</enum></property>
+//   <property name="Font" stdset="0"><font><family>MS Sans Serif</family></font></property>
+//   <property name="fontHeight" stdset="0"><number>11</number></property>   pixels, applied
+//        to Font by quindle::ApplyFontHeights after setupUi
+//   <property name="Glyph"><pixmap resource="...qrc">:/glyphs/start.bmp</pixmap></property>
+//        put TransparentColor after Glyph: assigning a glyph picks its bottom-left pixel
+//   <property name="Hint"><string notr="true">Start Game</string></property>
+//   <property name="ShowHint"><bool>true</bool></property>
+//   signal OnClick() (declare the receiving slot in the .ui's <slots>)
+//
+// Translatable strings are set in retranslateUi, after everything else;
+// notr="true" keeps them in their stored order.
+
+#include "platform/Canvas.h"
+#include "platform/GraphicControl.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPixmap>
+#include <QString>
+
+// The game's push button: an ellipse with a two-tone bevel, an optional glyph
+// from a strip of up to four images, and a one-line caption. Windowless; the
+// container shows through outside the ellipse. A non-zero GroupIndex makes
+// it a toggle button.
+class TOvalButton : public TGraphicControl {
+    Q_OBJECT
+public:
+    enum TLayout : quint8 { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+    Q_ENUM(TLayout)
+
+private:
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(int Color READ Color WRITE setColor)
+    Q_PROPERTY(bool Down READ Down WRITE setDown)
+    Q_PROPERTY(int EndColor READ EndColor WRITE setEndColor)
+    Q_PROPERTY(bool Flat READ Flat WRITE setFlat)
+    Q_PROPERTY(QFont Font READ Font WRITE setCaptionFont)
+    Q_PROPERTY(int FontColor READ FontColor WRITE setFontColor)
+    Q_PROPERTY(QPixmap Glyph READ Glyph WRITE setGlyph)
+    Q_PROPERTY(int GroupIndex READ GroupIndex WRITE setGroupIndex)
+    Q_PROPERTY(TLayout Layout READ Layout WRITE setGlyphLayout)
+    Q_PROPERTY(int Margin READ Margin WRITE setMargin)
+    Q_PROPERTY(int NumGlyphs READ NumGlyphs WRITE setNumGlyphs)
+    Q_PROPERTY(int Spacing READ Spacing WRITE setSpacing)
+    Q_PROPERTY(int StartColor READ StartColor WRITE setStartColor)
+    Q_PROPERTY(bool Transparent READ Transparent WRITE setTransparent)
+    Q_PROPERTY(int TransparentColor READ TransparentColor WRITE setTransparentColor)
+    Q_PROPERTY(QString Hint READ Hint WRITE setHint)
+    Q_PROPERTY(bool ShowHint READ ShowHint WRITE setShowHint)
+    Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE setParentShowHint)
+    Q_PROPERTY(bool ParentFont READ ParentFont WRITE setParentFont)
+
+public:
+    explicit TOvalButton(QWidget* parent = nullptr);
+
+    // Where glyph and caption go for one look of the button. Caption is the
+    // box the text is centred in (empty when there is no caption).
+    struct TContentLayout {
+        TRect Glyph;
+        TRect Caption;
+    };
+    // tw x th is the caption's extent, cell the glyph cell's size.
+    static TContentLayout PlanContents(QSize button, QSize cell, QSize text, bool hasCaption,
+                                       TLayout layout, int margin, int spacing, bool sunken);
+    // The plan for this button in the given bevel state (-1 sunken, 0, 1).
+    TContentLayout ContentLayout(int bevelState) const;
+
+    // A lighter (positive percent) or darker shade; overflow of one channel
+    // spills into the others.
+    static TColor ShiftColor(TColor color, int percent);
+    // Whether the first "&" of caption marks ch (letters without regard to case).
+    static bool IsAccelChar(QChar ch, const QString& caption);
+    // Inside the ellipse of the full rectangle (0, 0)-(Width, Height).
+    bool PtInOval(int x, int y) const;
+
+    bool DialogChar(QChar c) override;
+    // Raises OnClick if enabled, reporting an exception from the handler.
+    void Click();
+
+    QString Caption() const { return FCaption; }
+    void setCaption(const QString& caption);
+    TColor Color() const { return FColor; }
+    void setColor(TColor color);
+    bool Down() const { return FDown; }
+    void setDown(bool down);
+    TColor EndColor() const { return FEndColor; }
+    void setEndColor(TColor color);
+    bool Flat() const { return FFlat; }
+    void setFlat(bool flat);
+    QFont Font() const { return FFont; }
+    void setCaptionFont(const QFont& font);
+    TColor FontColor() const { return FFontColor; }
+    void setFontColor(TColor color);
+    QPixmap Glyph() const { return QPixmap::fromImage(FGlyph); }
+    const QImage& GlyphImage() const { return FGlyph; }
+    void setGlyph(const QPixmap& glyph) { setGlyphImage(glyph.toImage()); }
+    void setGlyphImage(const QImage& glyph);
+    int GroupIndex() const { return FGroupIndex; }
+    void setGroupIndex(int index) { FGroupIndex = index; }
+    TLayout Layout() const { return FLayout; }
+    void setGlyphLayout(TLayout layout);
+    int Margin() const { return FMargin; }
+    void setMargin(int margin);
+    int NumGlyphs() const { return FNumGlyphs; }
+    void setNumGlyphs(int count);
+    int Spacing() const { return FSpacing; }
+    void setSpacing(int spacing);
+    TColor StartColor() const { return FStartColor; }
+    void setStartColor(TColor color);
+    bool Transparent() const { return FTransparent; }
+    void setTransparent(bool transparent);
+    TColor TransparentColor() const { return FTransparentColor; }
+    void setTransparentColor(TColor color);
+
+    QString Hint() const { return FHint; }
+    void setHint(const QString& hint);
+    // Setting ShowHint stops following the container's "ShowHint" property.
+    bool ShowHint() const { return FShowHint; }
+    void setShowHint(bool show);
+    bool ParentShowHint() const { return FParentShowHint; }
+    void setParentShowHint(bool follow) { FParentShowHint = follow; }
+    // Stored only: the caption's font never follows the container.
+    bool ParentFont() const { return FParentFont; }
+    void setParentFont(bool follow) { FParentFont = follow; }
+    // Whether the Hint is shown as a tooltip now.
+    bool HintShown() const;
+
+signals:
+    void OnClick();
+    void OnDblClick();
+
+protected:
+    void Paint() override;
+    void DrawBevel();
+    void DrawContents();
+
+    virtual void MouseDown(Qt::MouseButton button, int x, int y);
+    virtual void MouseMove(int x, int y);
+    virtual void MouseUp(Qt::MouseButton button, int x, int y);
+    virtual void MouseLeave();
+
+    bool event(QEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void leaveEvent(QEvent* e) override;
+
+private:
+    // The immediate redraws, over what the surface shows now.
+    void RedrawContents();
+    void RedrawBevel();
+    void StoreDown(bool down);
+
+    QString FCaption;
+    TColor FColor = clBtnFace;
+    bool FDown = false;
+    TColor FEndColor = clBlack;
+    bool FFlat = false;
+    QFont FFont;
+    TColor FFontColor = clWindowText;
+    QImage FGlyph;
+    int FGroupIndex = 0;
+    TLayout FLayout = blGlyphLeft;
+    int FMargin = 0;
+    int FNumGlyphs = 1;
+    int FSpacing = 4;
+    TColor FStartColor = clBlack;
+    bool FTransparent = false;
+    TColor FTransparentColor = clBlack;
+    QString FHint;
+    bool FShowHint = false;
+    bool FParentShowHint = true;
+    bool FParentFont = true;
+
+    TColor FLightColor = clWhite;
+    TColor FShadowColor = clBlack;
+    int FBevelState = 1;
+    bool FDownAtPress = false;
+    bool FMousePressed = false;
+    bool FMouseInside = false;
+    bool FClickArmed = false;
+};
+
+// Registers the oval button with the accessibility framework (once).
+void InstallOvalButtonAccessibility();

@@ -1,0 +1,448 @@
+#include "widgets/ShadowLbl.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCursor>
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QToolTip>
+
+#include <algorithm>
+
+namespace quindle {
+void InstallShadowLabelAccessibility();
+}
+
+void PaintShadowedText(TCanvas* canvas, const QString& text, int length, TRect& r, unsigned flags,
+                       int shadowSize, TColor shadowRGB, TCustomShadowLabel::TShadowPosition pos)
+{
+    const QString shown = text.left(length);
+    TRect textRect = r, shadowRect = r;
+    const TColor textColor = canvas->FontColor;
+    canvas->FontColor = shadowRGB;
+    const int s = shadowSize;
+    int dx = -s, dy = -s;
+    switch (pos) {
+    case TCustomShadowLabel::spLeftTop: break;
+    case TCustomShadowLabel::spLeftBottom: dy = s; break;
+    case TCustomShadowLabel::spRightBottom: dx = s; dy = s; break;
+    case TCustomShadowLabel::spRightTop: dx = s; break;
+    }
+    shadowRect.Left += dx;
+    shadowRect.Right += dx;
+    shadowRect.Top += dy;
+    shadowRect.Bottom += dy;
+    canvas->DrawText(shown, shadowRect, flags);
+    canvas->FontColor = textColor;
+    canvas->DrawText(shown, textRect, flags);
+    r = TRect{std::min(textRect.Left, shadowRect.Left), std::min(textRect.Top, shadowRect.Top),
+              std::max(textRect.Right, shadowRect.Right), std::max(textRect.Bottom, shadowRect.Bottom)};
+}
+
+TCustomShadowLabel::TCustomShadowLabel(QWidget* parent) : TGraphicControl(parent)
+{
+    quindle::InstallShadowLabelAccessibility();
+    SetOpaque(true);
+    resize(65, 17);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FocusMoved(now); });
+}
+
+void TCustomShadowLabel::setCaption(const QString& caption)
+{
+    if (caption == FCaption)
+        return;
+    FCaption = caption;
+    Invalidate();
+    FitToText();
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+void TCustomShadowLabel::setAlignment(TAlignment alignment)
+{
+    if (alignment == FAlignment)
+        return;
+    FAlignment = alignment;
+    Invalidate();
+}
+
+void TCustomShadowLabel::setAutoSize(bool autoSize)
+{
+    if (autoSize == FAutoSize)
+        return;
+    FAutoSize = autoSize;
+    FitToText();
+}
+
+void TCustomShadowLabel::setTextLayout(TTextLayout layout)
+{
+    if (layout == FLayout)
+        return;
+    FLayout = layout;
+    Invalidate();
+}
+
+void TCustomShadowLabel::setShadowColor(TColor color)
+{
+    if (color == FShadowColor)
+        return;
+    FShadowColor = color;
+    Invalidate();
+}
+
+void TCustomShadowLabel::setShadowSize(int size)
+{
+    const auto clamped = static_cast<quint8>(std::clamp(size, 0, 255));
+    if (clamped == FShadowSize)
+        return;
+    FShadowSize = clamped;
+    FitToText();
+    Invalidate();
+}
+
+void TCustomShadowLabel::setShadowPos(TShadowPosition pos)
+{
+    if (pos == FShadowPos)
+        return;
+    FShadowPos = pos;
+    Invalidate();
+}
+
+void TCustomShadowLabel::setWordWrap(bool wordWrap)
+{
+    if (wordWrap == FWordWrap)
+        return;
+    FWordWrap = wordWrap;
+    FitToText();
+}
+
+void TCustomShadowLabel::setShowAccelChar(bool show)
+{
+    if (show == FShowAccelChar)
+        return;
+    FShowAccelChar = show;
+    Invalidate();
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+void TCustomShadowLabel::setShowFocus(bool show)
+{
+    if (show == FShowFocus)
+        return;
+    FShowFocus = show;
+    Invalidate();
+}
+
+void TCustomShadowLabel::setTransparent(bool transparent)
+{
+    if (transparent == Transparent())
+        return;
+    SetOpaque(!transparent);  // repaints
+}
+
+void TCustomShadowLabel::setFocusControl(QWidget* control)
+{
+    // Stored even when unchanged: the watch on the partner is simply renewed.
+    disconnect(FPartnerGone);
+    FFocusControl = control;
+    if (control)
+        FPartnerGone = connect(control, &QObject::destroyed, this, [this]() { setFocusControl(nullptr); });
+    if (FShowFocus)
+        Invalidate();
+}
+
+TColor TCustomShadowLabel::Color() const { return FParentColor ? ContainerColor() : FColor; }
+
+void TCustomShadowLabel::setColor(TColor color)
+{
+    if (color == FColor && !FParentColor)
+        return;
+    FColor = color;
+    FParentColor = false;
+    Invalidate();
+}
+
+void TCustomShadowLabel::setParentColor(bool parentColor)
+{
+    if (parentColor == FParentColor)
+        return;
+    FParentColor = parentColor;
+    Invalidate();
+}
+
+void TCustomShadowLabel::setFontColor(TColor color)
+{
+    if (color == FFontColor)
+        return;
+    FFontColor = color;
+    Invalidate();
+}
+
+void TCustomShadowLabel::setParentFont(bool parentFont)
+{
+    if (parentFont == ParentFont())
+        return;
+    if (parentFont) {
+        setFont(QFont());  // an empty font resolves to the container's
+    } else {
+        QFont own = font();
+        own.setResolveMask(QFont::AllPropertiesResolved);
+        setFont(own);
+    }
+}
+
+void TCustomShadowLabel::setHint(const QString& hint) { FHint = hint; }
+
+bool TCustomShadowLabel::ShowHint() const
+{
+    if (FParentShowHint)
+        for (const QWidget* w = parentWidget(); w; w = w->parentWidget()) {
+            const QVariant inherited = w->property("ShowHint");
+            if (inherited.isValid())
+                return inherited.toBool();
+        }
+    return FShowHint;
+}
+
+void TCustomShadowLabel::setShowHint(bool show)
+{
+    FShowHint = show;
+    FParentShowHint = false;
+}
+
+void TCustomShadowLabel::setParentShowHint(bool parentShowHint) { FParentShowHint = parentShowHint; }
+
+QString TCustomShadowLabel::PlainCaption() const
+{
+    const QString text = CaptionToDraw();
+    if (!FShowAccelChar)
+        return text;
+    QString plain;
+    plain.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && ++i >= text.size())
+            break;
+        plain += text[i];
+    }
+    return plain;
+}
+
+void TCustomShadowLabel::NotifyMouseEnter() { emit OnMouseEnter(); }
+
+void TCustomShadowLabel::NotifyMouseLeave() { emit OnMouseLeave(); }
+
+void TCustomShadowLabel::RenderCaption(TRect& r, unsigned flags)
+{
+    QString text = CaptionToDraw();
+    if ((flags & tfCalcRect) && (text.isEmpty() || (FShowAccelChar && text == QLatin1String("&"))))
+        text += QLatin1Char(' ');
+    if (!FShowAccelChar)
+        flags |= tfNoPrefix;
+    if (layoutDirection() == Qt::RightToLeft && !(flags & tfCenter))
+        flags ^= tfRight;  // left is no flag at all
+    TCanvas* canvas = Canvas();
+    canvas->Font = font();
+    canvas->FontColor = NormalTextColor();
+    TShadowPosition pos = FShadowPos;
+    int size = FShadowSize;
+    TColor shadow = FShadowColor;
+    if (!isEnabled()) {
+        if (size == 0) {
+            pos = spRightBottom;
+            size = 1;
+        }
+        canvas->FontColor = clGrayText;
+        shadow = clBtnHighlight;
+    }
+    PaintShadowedText(canvas, text, int(text.size()), r, flags, size, ColorToRGB(shadow), pos);
+}
+
+void TCustomShadowLabel::Paint()
+{
+    if (!isEnabled())
+        FLeftButtonHeld = false;
+    TCanvas* canvas = Canvas();
+    if (!Transparent()) {
+        canvas->Brush.Style = TBrushStyle::bsSolid;
+        canvas->Brush.Color = Color();
+        canvas->FillRect(TRect{0, 0, Width(), Height()});
+    }
+    TRect r{FTextIndentLeft + 1, 0, Width() - (FTextIndentRight + 1), Height()};
+    unsigned flags = tfExpandTabs;
+    if (FWordWrap)
+        flags |= tfWordBreak;
+    if (FAlignment == taRightJustify)
+        flags |= tfRight;
+    else if (FAlignment == taCenter)
+        flags |= tfCenter;
+    if (FLayout != tlTop) {
+        RenderCaption(r, flags | tfCalcRect);
+        r.Left = FTextIndentLeft;
+        r.Right = Width() - FTextIndentRight;
+        int d = Height() - r.Bottom;
+        if (FLayout == tlCenter)
+            d /= 2;
+        r.Top += d;
+        r.Bottom += d;
+    }
+    RenderCaption(r, flags);
+    if (FShowFocus && FFocusControl && FPartnerFocused) {
+        r.Left -= 1;
+        r.Right += 1;
+        canvas->DrawFocusRect(r);
+    }
+}
+
+void TCustomShadowLabel::FitToText()
+{
+    if (!FAutoSize)
+        return;
+    TRect r{FTextIndentLeft + 1, 0, Width() - (FTextIndentRight + 1), Height()};
+    // Measuring needs no surface; keep the label's own out of the way.
+    QImage* surface = Canvas()->Target();
+    Canvas()->SetTarget(nullptr);
+    RenderCaption(r, tfExpandTabs | tfCalcRect | (FWordWrap ? tfWordBreak : 0u));
+    Canvas()->SetTarget(surface);
+    r.Left -= FTextIndentLeft + 1;
+    r.Right += FTextIndentRight + 1;
+    int x = this->x();
+    TAlignment effective = FAlignment;
+    if (layoutDirection() == Qt::RightToLeft && effective != taCenter)
+        effective = effective == taLeftJustify ? taRightJustify : taLeftJustify;
+    if (effective == taRightJustify)
+        x += Width() - r.Right;
+    setGeometry(x, y(), r.Right, r.Bottom);
+}
+
+bool TCustomShadowLabel::InForeground() { return QApplication::activeWindow() != nullptr; }
+
+void TCustomShadowLabel::RefreshHover()
+{
+    const bool was = FHovered;
+    const QPoint pointer = QCursor::pos();
+    FHovered = isEnabled() && QApplication::widgetAt(pointer) == this && InForeground();
+    if (FHovered != was) {
+        if (FHovered)
+            NotifyMouseEnter();
+        else
+            NotifyMouseLeave();
+    }
+}
+
+void TCustomShadowLabel::enterEvent(QEnterEvent* event)
+{
+    TGraphicControl::enterEvent(event);
+    if (!FHovered && isEnabled() && InForeground()) {
+        FHovered = true;
+        NotifyMouseEnter();
+    }
+}
+
+void TCustomShadowLabel::leaveEvent(QEvent* event)
+{
+    TGraphicControl::leaveEvent(event);
+    if (FHovered && isEnabled() && !FLeftButtonHeld) {
+        FHovered = false;
+        NotifyMouseLeave();
+    }
+}
+
+void TCustomShadowLabel::mousePressEvent(QMouseEvent* event)
+{
+    // Taken, not passed on to the container: the label gets the release.
+    event->accept();
+    if (event->button() == Qt::LeftButton && isEnabled())
+        FLeftButtonHeld = true;
+    else if (event->button() == Qt::RightButton)
+        RefreshHover();
+}
+
+void TCustomShadowLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (FLeftButtonHeld && event->button() == Qt::LeftButton) {
+        FLeftButtonHeld = false;
+        if (rect().contains(event->position().toPoint()))
+            emit OnClick();
+    }
+    RefreshHover();
+}
+
+void TCustomShadowLabel::showEvent(QShowEvent* event)
+{
+    TGraphicControl::showEvent(event);
+    RefreshHover();
+}
+
+bool TCustomShadowLabel::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::FontChange: {
+        const bool handled = TGraphicControl::event(event);
+        Invalidate();
+        FitToText();
+        return handled;
+    }
+    case QEvent::EnabledChange: {
+        const bool handled = TGraphicControl::event(event);
+        Invalidate();
+        RefreshHover();
+        return handled;
+    }
+    case QEvent::PaletteChange:
+    case QEvent::ParentChange:
+        // System colours and the container's colour may have changed.
+        Invalidate();
+        break;
+    case QEvent::ToolTip:
+        if (!FHint.isEmpty() && ShowHint())
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), FHint, this);
+        else
+            QToolTip::hideText();
+        return true;
+    default:
+        break;
+    }
+    return TGraphicControl::event(event);
+}
+
+void TCustomShadowLabel::FocusMoved(QWidget* now)
+{
+    // Only moves inside the label's own window count, as the partner keeps
+    // its window's focus while another window is active.
+    if (!now || now->window() != window())
+        return;
+    const bool focused = FFocusControl && now == FFocusControl;
+    if (focused == FPartnerFocused)
+        return;
+    FPartnerFocused = focused;
+    if (FShowFocus)
+        Invalidate();
+}
+
+bool TCustomShadowLabel::DialogChar(QChar c)
+{
+    if (!FFocusControl || !isEnabled() || !FShowAccelChar)
+        return false;
+    // The accelerator is the character drawn underlined: "&&" is a shown
+    // "&" and marks nothing.
+    const QString text = CaptionToDraw();
+    QChar marked;
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&'))
+            continue;
+        if (text[i + 1] != QLatin1Char('&')) {
+            marked = text[i + 1];
+            break;
+        }
+        ++i;
+    }
+    if (marked.isNull() || marked.toCaseFolded() != c.toCaseFolded())
+        return false;
+    QWidget* partner = FFocusControl;
+    if (!partner->isEnabled() || !partner->isVisible() || partner->focusPolicy() == Qt::NoFocus)
+        return false;
+    partner->setFocus(Qt::ShortcutFocusReason);
+    return true;
+}

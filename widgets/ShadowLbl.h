@@ -1,0 +1,183 @@
+#pragma once
+
+// TShadowLabel in a .ui layout (promoted, header "widgets/ShadowLbl.h"):
+//
+//   <property name="Caption"><string notr="true">1    2  3   4&#10;Horizontal</string></property>
+//       uic keeps LF but drops CR, so lines are separated by &#10; alone.
+//   <property name="Alignment"><enum>taRightJustify</enum></property>
+//       enums by their bare names; uic qualifies them as TShadowLabel::...
+//   <property name="Layout" stdset="0"><enum>tlBottom</enum></property>
+//       stdset="0" is required here: setLayout is QWidget's.
+//   <property name="ShadowColor"><number>-2147483628</number></property>
+//       colours as the signed TColor: 255 = clRed, 0xFF0000 = 16711680 =
+//       clBlue, system colours negative (clBtnHighlight -2147483628,
+//       clBtnFace -2147483633, clWindowText -2147483640); same for Color
+//       and FontColor.
+//   <property name="font"><font><family>Comic Sans MS</family></font></property>
+//   <property name="fontHeight" stdset="0"><number>48</number></property>
+//       the font is QWidget's own; its pixel height comes from "fontHeight"
+//       through quindle::ApplyFontHeights(). A label with no font of its
+//       own follows its container (ParentFont).
+//   <property name="Hint"><string notr="true">Horizontal</string></property>
+//   <property name="ShowHint"><bool>true</bool></property>
+//   FocusControl (a widget) is set from code: setFocusControl(partner).
+//
+// Each caption or font applied fits the label again, so store the geometry
+// first, as Designer does.
+
+#include "platform/GraphicControl.h"
+
+#include <QMetaObject>
+#include <QPointer>
+
+// A windowless label drawing its caption over a shifted copy in a shadow
+// colour, and sizing itself to the text.
+class TCustomShadowLabel : public TGraphicControl {
+    Q_OBJECT
+public:
+    enum TAlignment : quint8 { taLeftJustify, taRightJustify, taCenter };
+    Q_ENUM(TAlignment)
+    enum TTextLayout : quint8 { tlTop, tlCenter, tlBottom };
+    Q_ENUM(TTextLayout)
+    enum TShadowPosition : quint8 { spLeftTop, spLeftBottom, spRightBottom, spRightTop };
+    Q_ENUM(TShadowPosition)
+
+    explicit TCustomShadowLabel(QWidget* parent = nullptr);
+
+    QString Caption() const { return FCaption; }
+    void setCaption(const QString& caption);
+    TAlignment Alignment() const { return FAlignment; }
+    void setAlignment(TAlignment alignment);
+    bool AutoSize() const { return FAutoSize; }
+    void setAutoSize(bool autoSize);
+    TTextLayout Layout() const { return FLayout; }
+    void setTextLayout(TTextLayout layout);
+    TColor ShadowColor() const { return FShadowColor; }
+    void setShadowColor(TColor color);
+    int ShadowSize() const { return FShadowSize; }
+    // 0 to 255 pixels.
+    void setShadowSize(int size);
+    TShadowPosition ShadowPos() const { return FShadowPos; }
+    void setShadowPos(TShadowPosition pos);
+    bool WordWrap() const { return FWordWrap; }
+    void setWordWrap(bool wordWrap);
+    bool ShowAccelChar() const { return FShowAccelChar; }
+    void setShowAccelChar(bool show);
+    bool ShowFocus() const { return FShowFocus; }
+    void setShowFocus(bool show);
+    bool Transparent() const { return !Opaque(); }
+    void setTransparent(bool transparent);
+    QWidget* FocusControl() const { return FFocusControl; }
+    void setFocusControl(QWidget* control);
+
+    // The background colour; with ParentColor the container's.
+    TColor Color() const;
+    void setColor(TColor color);
+    bool ParentColor() const { return FParentColor; }
+    void setParentColor(bool parentColor);
+    TColor FontColor() const { return FFontColor; }
+    void setFontColor(TColor color);
+    // True while the label has no font of its own and follows its container.
+    bool ParentFont() const { return !testAttribute(Qt::WA_SetFont); }
+    void setParentFont(bool parentFont);
+
+    QString Hint() const { return FHint; }
+    void setHint(const QString& hint);
+    bool ShowHint() const;
+    void setShowHint(bool show);
+    // ShowHint follows the nearest container that has a "ShowHint".
+    bool ParentShowHint() const { return FParentShowHint; }
+    void setParentShowHint(bool parentShowHint);
+
+    bool Hovered() const { return FHovered; }
+    bool LeftButtonHeld() const { return FLeftButtonHeld; }
+    bool PartnerFocused() const { return FPartnerFocused; }
+
+    // The caption as read out: prefixes applied when ShowAccelChar is on.
+    QString PlainCaption() const;
+
+    void FitToText();
+    void RefreshHover();
+    bool DialogChar(QChar c) override;
+
+signals:
+    void OnMouseEnter();
+    void OnMouseLeave();
+    void OnClick();
+
+protected:
+    virtual TColor NormalTextColor() const { return FFontColor; }
+    virtual QString CaptionToDraw() const { return FCaption; }
+    virtual void NotifyMouseEnter();
+    virtual void NotifyMouseLeave();
+
+    void RenderCaption(TRect& r, unsigned flags);
+    void Paint() override;
+
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void FocusMoved(QWidget* now);
+    static bool InForeground();
+
+    QPointer<QWidget> FFocusControl;
+    QMetaObject::Connection FPartnerGone;
+    TAlignment FAlignment = taLeftJustify;
+    bool FAutoSize = true;
+    TTextLayout FLayout = tlTop;
+    TColor FShadowColor = clBtnHighlight;
+    quint8 FShadowSize = 1;
+    TShadowPosition FShadowPos = spLeftTop;
+    bool FWordWrap = false;
+    bool FShowAccelChar = true;
+    bool FShowFocus = false;
+    bool FPartnerFocused = false;
+    bool FHovered = false;
+    bool FLeftButtonHeld = false;
+    int FTextIndentLeft = 0;
+    int FTextIndentRight = 0;
+
+    QString FCaption;
+    TColor FColor = clWindow;
+    bool FParentColor = true;
+    TColor FFontColor = clWindowText;
+    QString FHint;
+    bool FShowHint = false;
+    bool FParentShowHint = true;
+};
+
+// Draws text in shadowRGB at an offset of shadowSize pixels towards pos, then
+// over it in the canvas's FontColor; r becomes the union of both rectangles.
+// With tfCalcRect only measures.
+void PaintShadowedText(TCanvas* canvas, const QString& text, int length, TRect& r, unsigned flags,
+                       int shadowSize, TColor shadowRGB, TCustomShadowLabel::TShadowPosition pos);
+
+class TShadowLabel : public TCustomShadowLabel {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(TCustomShadowLabel::TAlignment Alignment READ Alignment WRITE setAlignment)
+    Q_PROPERTY(bool AutoSize READ AutoSize WRITE setAutoSize)
+    Q_PROPERTY(TCustomShadowLabel::TTextLayout Layout READ Layout WRITE setTextLayout)
+    Q_PROPERTY(int ShadowColor READ ShadowColor WRITE setShadowColor)
+    Q_PROPERTY(int ShadowSize READ ShadowSize WRITE setShadowSize)
+    Q_PROPERTY(TCustomShadowLabel::TShadowPosition ShadowPos READ ShadowPos WRITE setShadowPos)
+    Q_PROPERTY(bool WordWrap READ WordWrap WRITE setWordWrap)
+    Q_PROPERTY(bool ShowAccelChar READ ShowAccelChar WRITE setShowAccelChar)
+    Q_PROPERTY(bool ShowFocus READ ShowFocus WRITE setShowFocus)
+    Q_PROPERTY(bool Transparent READ Transparent WRITE setTransparent)
+    Q_PROPERTY(QWidget* FocusControl READ FocusControl WRITE setFocusControl)
+    Q_PROPERTY(int Color READ Color WRITE setColor)
+    Q_PROPERTY(bool ParentColor READ ParentColor WRITE setParentColor)
+    Q_PROPERTY(int FontColor READ FontColor WRITE setFontColor)
+    Q_PROPERTY(bool ParentFont READ ParentFont WRITE setParentFont)
+    Q_PROPERTY(QString Hint READ Hint WRITE setHint)
+    Q_PROPERTY(bool ShowHint READ ShowHint WRITE setShowHint)
+    Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE setParentShowHint)
+public:
+    explicit TShadowLabel(QWidget* parent = nullptr) : TCustomShadowLabel(parent) {}
+};
