@@ -6,6 +6,7 @@
 #include "dialogs/Unit4.h"
 #include "platform/CuePlayer.h"
 #include "platform/ErrorBox.h"
+#include "platform/GraphicControl.h"
 #include "platform/Look.h"
 #include "platform/LocaleTime.h"
 #include "ui_Unit1.h"
@@ -214,5 +215,7 @@ void TMain::keyPressEvent(QKeyEvent* event)
         return QMainWindow::keyPressEvent(event);
     int key = event->key();
     FormKeyDown(key, event->modifiers());
+    if (!event->text().isEmpty() && OfferDialogChar(this, event->text().front()))
+        return;
     QMainWindow::keyPressEvent(event);
 }

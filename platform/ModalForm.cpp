@@ -1,6 +1,7 @@
 #include "platform/ModalForm.h"
 
 #include "platform/ErrorBox.h"
+#include "platform/GraphicControl.h"
 #include "platform/Look.h"
 
 #include <QKeyEvent>
@@ -41,6 +42,9 @@ void TModalForm::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     default:
+        // A typed character goes to the mnemonics of the dialog's controls.
+        if (!event->text().isEmpty() && OfferDialogChar(this, event->text().front()))
+            return;
         QDialog::keyPressEvent(event);
     }
 }

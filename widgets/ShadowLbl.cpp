@@ -425,19 +425,11 @@ bool TCustomShadowLabel::DialogChar(QChar c)
 {
     if (!FFocusControl || !isEnabled() || !FShowAccelChar)
         return false;
-    // The accelerator is the character drawn underlined: "&&" is a shown
-    // "&" and marks nothing.
+    // The character after the first "&" is the accelerator, as the
+    // oval button reads it: "&&" is not treated specially here.
     const QString text = CaptionToDraw();
-    QChar marked;
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != QLatin1Char('&'))
-            continue;
-        if (text[i + 1] != QLatin1Char('&')) {
-            marked = text[i + 1];
-            break;
-        }
-        ++i;
-    }
+    const qsizetype amp = text.indexOf(QLatin1Char('&'));
+    const QChar marked = amp >= 0 && amp + 1 < text.size() ? text[amp + 1] : QChar();
     if (marked.isNull() || marked.toCaseFolded() != c.toCaseFolded())
         return false;
     QWidget* partner = FFocusControl;

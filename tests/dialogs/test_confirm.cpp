@@ -65,6 +65,19 @@ TEST_F(ConfirmTest, EscapeAndEnterDoNothing)
     EXPECT_EQ(answer, TModalForm::mrOk);
 }
 
+TEST_F(ConfirmTest, ATypedMnemonicPressesItsButton)
+{
+    c.OvalButton2->setCaption("&CANCEL");
+    EXPECT_EQ(AnswerWith([this] {
+                  QTest::keyClick(&dlg, Qt::Key_X);  // no button has it: nothing happens
+                  QTest::keyClick(&dlg, Qt::Key_C);
+                  if (dlg.isVisible())
+                      dlg.OKBtnClick();  // the mnemonic failed: end the loop all the same
+              }),
+              TModalForm::mrCancel);
+    EXPECT_FALSE(dlg.isVisible());
+}
+
 TEST_F(ConfirmTest, OpensCentredThenWhereThePlayerLeftIt)
 {
     QPoint first;

@@ -251,14 +251,19 @@ TEST_F(ShadowLabel, FocusRectangleFollowsThePartnerUntilItIsDestroyed)
     EXPECT_EQ(Shown(), unfocused);
     EXPECT_FALSE(label->DialogChar(QChar('n')));
 
-    // The accelerator is the underlined letter; "&&" marks nothing.
+    // The character after the first "&" is the accelerator, even when it
+    // is a second "&"; a lone "&" at the end marks nothing.
     partner = new QLineEdit(&host);
     partner->show();
     label->setFocusControl(partner);
     label->setCaption("a&&b &Name");
-    EXPECT_FALSE(label->DialogChar(QChar('&')));
-    EXPECT_TRUE(label->DialogChar(QChar('N')));
+    EXPECT_FALSE(label->DialogChar(QChar('N')));
+    EXPECT_TRUE(label->DialogChar(QChar('&')));
     EXPECT_TRUE(partner->hasFocus());
+    label->setCaption("Name&");
+    EXPECT_FALSE(label->DialogChar(QChar('&')));
+    label->setCaption("&Name");
+    EXPECT_TRUE(label->DialogChar(QChar('N')));
     label->setShowAccelChar(false);
     EXPECT_FALSE(label->DialogChar(QChar('n')));
 }
