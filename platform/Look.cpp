@@ -68,8 +68,11 @@ void InitLook()
 {
     InitAssets();
     // The layouts name the classic families; these are the stand-ins that
-    // give the same 13-pixel line at 11 pixels.
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
+    // give the same 13-pixel line at 11 pixels. The condensed face of DejaVu
+    // Sans also keeps close to the classic widths, which the example and
+    // credits columns are laid out for.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows")))
         QApplication::setStyle(style);

@@ -8,7 +8,7 @@ build_pkgs=(cmake g++ make pkg-config
   libjpeg62-turbo-dev
   libavformat-dev libavcodec-dev libswscale-dev libavutil-dev
   libcanberra-dev libcanberra-pulse sound-theme-freedesktop
-  fonts-comic-neue fonts-dejavu-core)
+  fonts-comic-neue fonts-dejavu-core fonts-dejavu-extra)
 test_pkgs=(libgtest-dev)
 
 case "${1:-test}" in
