@@ -11,6 +11,7 @@
 #include "platform/LocaleTime.h"
 #include "ui_Unit1.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLayout>
@@ -56,6 +57,8 @@ TMain::TMain(QWidget* parent)
     // The window keeps the size of its client area; the player cannot resize it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     ui->Panel1->setFixedSize(420, TallClientHeight);
+
+    ui->NumSpinEdit1->installEventFilter(this);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -187,6 +190,8 @@ void TMain::FormKeyDown(int& key, Qt::KeyboardModifiers shift)
         }
     }
     const bool open = std::memcmp(Clave.data(), AccessCode, Clave.size()) == 0;
+    if (!open && ui->NumSpinEdit1->hasFocus())
+        ui->NumSpinEdit1->clearFocus();  // hidden, it must not go on taking keys
     ui->NumSpinEdit1->setVisible(open);
     ui->OvalButton3->setVisible(open);
 }
@@ -206,6 +211,33 @@ void TMain::closeEvent(QCloseEvent* event)
         event->accept();
     else
         event->ignore();
+}
+
+bool TMain::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride)
+        MenuMnemonicKeyDown(*static_cast<QKeyEvent*>(event));
+    return QMainWindow::event(event);
+}
+
+bool TMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui->NumSpinEdit1 && event->type() == QEvent::ShortcutOverride)
+        MenuMnemonicKeyDown(*static_cast<QKeyEvent*>(event));
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMain::MenuMnemonicKeyDown(const QKeyEvent& event)
+{
+    // The menu bar takes its mnemonics (Alt+O) before any key-down is
+    // delivered; the access code must still see them.
+    const QKeySequence pressed(event.keyCombination());
+    for (const QAction* menu : ui->MainMenu1->actions())
+        if (QKeySequence::mnemonic(menu->text()) == pressed) {
+            int key = event.key();
+            FormKeyDown(key, event.modifiers());
+            return;
+        }
 }
 
 void TMain::keyPressEvent(QKeyEvent* event)

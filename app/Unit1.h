@@ -70,11 +70,14 @@ public slots:
     void FormKeyDown(int& key, Qt::KeyboardModifiers shift);
 
 protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void TileClick(int row, int column);
+    void MenuMnemonicKeyDown(const QKeyEvent& event);
     bool FormClose();
 
     // What the board reports.

@@ -23,10 +23,7 @@ TOKRightDlg::TOKRightDlg(QWidget* parent) : TModalForm(parent), ui(std::make_uni
     QFile banner(QStringLiteral(":/banner.jpg"));
     LoadBanner(banner.open(QIODevice::ReadOnly) ? banner.readAll() : QByteArray());
 
-    // The contents' height follows the labels as they fit their texts.
-    ui->ScrollBox1->viewport()->installEventFilter(this);
-    for (QWidget* child : ui->ScrollBox1->widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        child->installEventFilter(this);
+    // The labels have fitted their fixed texts; the contents end below the last.
     FitContents();
 
     Timer1 = new QTimer(this);
@@ -69,13 +66,6 @@ void TOKRightDlg::FitContents()
     contents->resize(box->viewport()->width(), bottom);
     ui->Image2->resize(contents->width(), ui->Image2->height());
     layOutHidden();
-}
-
-bool TOKRightDlg::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::Resize || event->type() == QEvent::Move)
-        FitContents();
-    return TModalForm::eventFilter(watched, event);
 }
 
 void TOKRightDlg::FormActivate()

@@ -41,7 +41,6 @@ public slots:
 
 protected:
     void FormActivate() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FitContents();

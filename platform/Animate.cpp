@@ -58,10 +58,21 @@ void TAnimate::SetTransparent(bool transparent)
 
 void TAnimate::SetActive(bool active)
 {
-    if (active)
-        Play(1, FStopFrame, 0);
-    else
+    if (!active) {
         Stop();
+        return;
+    }
+    // Opening sets StopFrame to the clip's own count, so open first.
+    if (!FPlaying)
+        OpenOrThrow();
+    Play(1, FStopFrame, 0);
+}
+
+void TAnimate::OpenOrThrow()
+{
+    // An unreadable clip is tried again at every start.
+    if (!FClip && !OpenClip())
+        throw EError("Cannot open AVI");
 }
 
 double TAnimate::FrameRate() const
@@ -73,9 +84,7 @@ void TAnimate::Play(int fromFrame, int toFrame, int count)
 {
     if (FPlaying)
         return;
-    // An unreadable clip is tried again at every start.
-    if (!FClip && !OpenClip())
-        throw EError("Cannot open AVI");
+    OpenOrThrow();
     const int last = FClip->FrameCount();
     FFrom = std::clamp(fromFrame, 1, last);
     FTo = std::clamp(toFrame, FFrom, last);

@@ -66,6 +66,7 @@ protected:
 
 private:
     bool OpenClip();
+    void OpenOrThrow();
     void CloseClip();
     void Advance();
 

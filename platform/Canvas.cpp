@@ -186,19 +186,18 @@ void TCanvas::TextRectCentered(const TRect& r, const QString& caption)
 {
     if (!FTarget)
         return;
-    const QFont font = DrawingFont(Font);
-    const QFontMetrics fm(font);
-    QString shown = caption;
-    shown.remove(QLatin1Char('&'));  // width only: which "&" shows does not matter
-    const int w = fm.horizontalAdvance(shown), h = fm.height();
-    const int x = r.Left + (r.Width() - w) / 2, y = r.Top + (r.Height() - h) / 2;
-    QPainter p(FTarget);
-    p.setClipRect(QRect(r.Left, r.Top, r.Width(), r.Height()));
+    // Measured as shown, through the same text operation that draws it, so
+    // "&" and "&&" are treated alike in both.
+    TRect shown{r.Left, r.Top, r.Left, r.Top};
+    DrawText(caption, shown, tfCalcRect);
+    const int w = shown.Width(), h = shown.Height();
+    TRect at{r.Left + (r.Width() - w) / 2, r.Top + (r.Height() - h) / 2, 0, 0};
+    at.Right = at.Left + w;
+    at.Bottom = at.Top + h;
     if (Brush.Style == TBrushStyle::bsSolid)
-        p.fillRect(QRect(x, y, w, h), ColorToQColor(Brush.Color));
-    p.setFont(font);
-    p.setPen(ColorToQColor(FontColor));
-    p.drawText(QRect(x, y, w, h), Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic | Qt::TextSingleLine, caption);
+        FillRect({std::max(at.Left, r.Left), std::max(at.Top, r.Top), std::min(at.Right, r.Right),
+                  std::min(at.Bottom, r.Bottom)});
+    DrawText(caption, at, tfLeft);
 }
 
 void TCanvas::BrushCopy(const TRect& dest, const QImage& src, const TRect& srcRect, TColor transparent)

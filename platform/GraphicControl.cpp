@@ -67,6 +67,17 @@ void TGraphicControl::showEvent(QShowEvent* event)
 
 bool TGraphicControl::DialogChar(QChar) { return false; }
 
+bool TGraphicControl::EffectiveShowHint(bool own, bool followContainer) const
+{
+    if (followContainer)
+        for (const QWidget* w = parentWidget(); w; w = w->parentWidget()) {
+            const QVariant inherited = w->property("ShowHint");
+            if (inherited.isValid())
+                return inherited.toBool();
+        }
+    return own;
+}
+
 bool OfferDialogChar(QWidget* root, QChar c)
 {
     for (TGraphicControl* control : root->findChildren<TGraphicControl*>())

@@ -33,6 +33,10 @@ public:
     // The colour of the container's background, resolved now.
     TColor ContainerColor() const;
 
+    // Whether tooltips show: the control's own choice or, following its
+    // container, the nearest container's "ShowHint".
+    bool EffectiveShowHint(bool own, bool followContainer) const;
+
     // A mnemonic character offered by the window; true when handled.
     virtual bool DialogChar(QChar c);
 

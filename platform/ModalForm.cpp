@@ -6,7 +6,15 @@
 
 #include <QKeyEvent>
 #include <QScreen>
-#include <QTimer>
+
+namespace {
+QMargins FrameMargins(const QWidget* window)
+{
+    const QRect inner = window->geometry(), outer = window->frameGeometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+}
 
 TModalForm::TModalForm(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -21,7 +29,17 @@ void TModalForm::FinishLayout()
     setFixedSize(size());
 }
 
-int TModalForm::ShowModal() { return exec(); }
+int TModalForm::ShowModal()
+{
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    // Visible now and before the modal loop: an error it reports shows over
+    // the dialog, and the dialog still opens.
+    quindle::Guarded([this] { FormActivate(); });
+    if (!isVisible())
+        return result();  // closed while the error box was up
+    return exec();
+}
 
 void TModalForm::SetModalResult(int result)
 {
@@ -52,16 +70,19 @@ void TModalForm::keyPressEvent(QKeyEvent* event)
 void TModalForm::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (!FPlaced) {
-        FPlaced = true;
-        if (const QScreen* s = screen()) {
-            const QRect area = s->geometry();
-            const QSize outer = frameGeometry().size();
-            move(area.left() + std::max(0, (area.width() - outer.width()) / 2),
-                 area.top() + std::max(0, (area.height() - outer.height()) / 2));
-        }
-    }
-    // Runs at the start of the modal loop, so an error it reports shows
-    // over the dialog and the dialog still opens.
-    QTimer::singleShot(0, this, [this] { quindle::Guarded([this] { FormActivate(); }); });
+    if (FPlaced)
+        return;
+    FPlaced = true;
+    const QScreen* s = screen();
+    if (!s)
+        return;
+    // Centred by its outer size. The window manager frames the dialog only
+    // once it is mapped; until then the main window's frame is the best guess.
+    QMargins frame = FrameMargins(this);
+    if (frame.isNull() && parentWidget())
+        frame = FrameMargins(parentWidget()->window());
+    const QRect area = s->geometry();
+    const QSize outer = size().grownBy(frame);
+    move(area.left() + std::max(0, (area.width() - outer.width()) / 2),
+         area.top() + std::max(0, (area.height() - outer.height()) / 2));
 }

@@ -14,7 +14,8 @@ public:
 
     explicit TModalForm(QWidget* parent = nullptr);
 
-    // Shows the dialog modally and returns its modal result.
+    // Shows the dialog modally, runs FormActivate once it is visible, and
+    // returns its modal result.
     int ShowModal();
     // A non-zero result ends the modal loop and hides the dialog.
     void SetModalResult(int result);

@@ -218,7 +218,8 @@ void TNumSpinButton::mousePressEvent(QMouseEvent* event)
     if (FPressedHalf == TSpinHalf::None) {
         FPressStartHalf = TSpinHalf::None;
         FPressedHalf = HalfAt(event->pos());
-        Click(FPressedHalf);
+        // A failing step is reported; the press goes on being tracked.
+        quindle::Guarded([this] { Click(FPressedHalf); });
         if (FPressedHalf != FPressStartHalf) {
             FPressStartHalf = FPressedHalf;
             DrawNow();
@@ -275,12 +276,6 @@ void TNumSpinButton::mouseReleaseEvent(QMouseEvent* event)
         // half must not stay down, or the next press would be ignored.
         Track(p);
     }
-}
-
-void TNumSpinButton::resizeEvent(QResizeEvent* event)
-{
-    TGraphicControl::resizeEvent(event);
-    RenderAllStates();
 }
 
 void TNumSpinButton::hideEvent(QHideEvent* event)

@@ -199,17 +199,7 @@ void TOvalButton::setShowHint(bool show)
     FParentShowHint = false;
 }
 
-bool TOvalButton::HintShown() const
-{
-    if (!FParentShowHint)
-        return FShowHint;
-    for (const QWidget* w = parentWidget(); w; w = w->parentWidget()) {
-        const QVariant show = w->property("ShowHint");
-        if (show.isValid())
-            return show.toBool();
-    }
-    return false;
-}
+bool TOvalButton::HintShown() const { return EffectiveShowHint(FShowHint, FParentShowHint); }
 
 // --- Drawing ---------------------------------------------------------------
 

@@ -194,16 +194,7 @@ void TCustomShadowLabel::setParentFont(bool parentFont)
 
 void TCustomShadowLabel::setHint(const QString& hint) { FHint = hint; }
 
-bool TCustomShadowLabel::ShowHint() const
-{
-    if (FParentShowHint)
-        for (const QWidget* w = parentWidget(); w; w = w->parentWidget()) {
-            const QVariant inherited = w->property("ShowHint");
-            if (inherited.isValid())
-                return inherited.toBool();
-        }
-    return FShowHint;
-}
+bool TCustomShadowLabel::ShowHint() const { return EffectiveShowHint(FShowHint, FParentShowHint); }
 
 void TCustomShadowLabel::setShowHint(bool show)
 {

@@ -169,11 +169,14 @@ TEST_F(AnimateTest, UnreadableClipsFailAtEveryStartUntilTheFileIsFixed)
         EXPECT_FALSE(FAnimate->Open());
         EXPECT_EQ(FAnimate->FrameCount(), 0);
     }
-    Write(good);
+    // Readable at last, and longer than the stop frame stored before: the
+    // first start plays it to its own last frame.
+    Write(TestClip(20, 16, 12, 50));
     FAnimate->SetActive(true);
     EXPECT_TRUE(FAnimate->Active());
-    EXPECT_EQ(FAnimate->FrameCount(), 4);
-    EXPECT_EQ(FAnimate->StopFrame(), 4);
+    EXPECT_EQ(FAnimate->FrameCount(), 20);
+    EXPECT_EQ(FAnimate->StopFrame(), 20);
+    EXPECT_TRUE(WaitFor([this] { return FAnimate->CurrentFrame() == 20; }));
 }
 
 TEST_F(AnimateTest, TheBackgroundColourIsSeeThrough)
