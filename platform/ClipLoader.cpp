@@ -67,7 +67,9 @@ TModule* LoadedModule()
     if (!ModulePathOverride().isEmpty()) {
         candidates << ModulePathOverride();
     } else {
-        candidates << QDir(QCoreApplication::applicationDirPath()).filePath(kModuleFile)
+        const QDir bin(QCoreApplication::applicationDirPath());
+        candidates << bin.filePath(kModuleFile)
+                   << bin.filePath(QStringLiteral(QUINDLE_MODULEDIR_FROM_BIN "/") + kModuleFile)
                    << QDir(QStringLiteral(QUINDLE_MODULEDIR)).filePath(kModuleFile);
     }
     for (const QString& file : candidates) {
