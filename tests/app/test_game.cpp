@@ -13,6 +13,7 @@
 #include "widgets/OvalBtn.h"
 #include "widgets/ShadowLbl.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -107,6 +108,29 @@ TEST_F(GameTest, TilesSitInAGridWithNoGapsAndTakeNoFocus)
         EXPECT_EQ(TileButton(n)->focusPolicy(), Qt::NoFocus);
         EXPECT_EQ(TileButton(n)->font().pixelSize(), 48);
     }
+}
+
+TEST_F(GameTest, AScreenReaderReadsAndPressesTheControls)
+{
+    ClickStart(true);
+    Main->Timer1Timer();
+    auto name = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); };
+    EXPECT_EQ(name(TileButton(1)), Tile(1));
+    EXPECT_EQ(name(ui().OvalButton1), "Start");
+    EXPECT_EQ(name(ui().ShadowLabel1), "Secons :1");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(ui().ShadowLabel1)->role(), QAccessible::StaticText);
+    // Pressing a tile through its action slides it like a click.
+    QAccessibleInterface* tile = QAccessible::queryAccessibleInterface(TileButton(15));
+    ASSERT_TRUE(tile->actionInterface());
+    FCues.Clear();
+    tile->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(ui().ShadowLabel4->Caption(), "Moves :1");
+    // And the Start button asks first, as a click does.
+    bool asked = false;
+    WhenModal(OKBottomDlg, [&asked](QWidget*) { asked = true; OKBottomDlg->CancelBtnClick(); });
+    QAccessible::queryAccessibleInterface(ui().OvalButton1)
+        ->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(asked);
 }
 
 TEST_F(GameTest, StartCancelledChangesNothingButReseeds)
