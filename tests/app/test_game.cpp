@@ -76,6 +76,11 @@ protected:
 TEST_F(GameTest, WindowsAreCreatedOnceWithTheirCaptions)
 {
     ASSERT_TRUE(Main && OKRightDlg && Ganador && OKBottomDlg);
+    // Created in this order after the main window, which owns them.
+    const QObjectList owned = Main->children();
+    EXPECT_LT(owned.indexOf(OKRightDlg), owned.indexOf(Ganador));
+    EXPECT_LT(owned.indexOf(Ganador), owned.indexOf(OKBottomDlg));
+    EXPECT_GE(owned.indexOf(OKRightDlg), 0);
     EXPECT_EQ(Main->windowTitle(), "Quindle");
     EXPECT_EQ(QCoreApplication::applicationName(), "Quindle...");
     EXPECT_EQ(OKRightDlg->windowTitle(), "Credits");
