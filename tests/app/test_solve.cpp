@@ -83,6 +83,17 @@ TEST_F(SolveTest, TheCodeInAnyOrderShowsBothControlsAndAltHidesThem)
     EXPECT_FALSE(Shown());
 }
 
+TEST_F(SolveTest, AltWithTheMenuMnemonicClearsTheCodeToo)
+{
+    Alt();
+    Type("SWISH");
+    ASSERT_TRUE(Shown());
+    Type("O");  // the menu bar takes it and opens "&Options"
+    EXPECT_FALSE(Shown());
+    if (QWidget* menu = QApplication::activePopupWidget())
+        menu->close();
+}
+
 TEST_F(SolveTest, ShiftOrCtrlWithAltDoNotFillTheBuffer)
 {
     Alt();
