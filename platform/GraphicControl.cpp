@@ -78,6 +78,20 @@ bool TGraphicControl::EffectiveShowHint(bool own, bool followContainer) const
     return own;
 }
 
+bool IsAccelChar(QChar ch, const QString& caption)
+{
+    const qsizetype amp = caption.indexOf(QLatin1Char('&'));
+    if (amp < 0 || amp == caption.size() - 1)
+        return false;
+    const QChar marked = caption[amp + 1];
+    auto asciiLetter = [](QChar c) {
+        return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
+    };
+    if (asciiLetter(marked) && asciiLetter(ch))
+        return marked.toLower() == ch.toLower();
+    return marked == ch;
+}
+
 bool OfferDialogChar(QWidget* root, QChar c)
 {
     for (TGraphicControl* control : root->findChildren<TGraphicControl*>())

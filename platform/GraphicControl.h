@@ -61,6 +61,10 @@ private:
     int FFullPaints = 0;
 };
 
+// Whether the caption marks ch as its mnemonic: the character after the
+// first "&" (a second "&" included), letters a-z compared without case.
+bool IsAccelChar(QChar ch, const QString& caption);
+
 // Offers a typed character to the windowless controls below root, in
 // creation order, until one handles it.
 bool OfferDialogChar(QWidget* root, QChar c);

@@ -44,19 +44,7 @@ TColor TOvalButton::ShiftColor(TColor color, int percent)
     return RGBColor(clampByte(r2), clampByte(g2), clampByte(b2));
 }
 
-bool TOvalButton::IsAccelChar(QChar ch, const QString& caption)
-{
-    const qsizetype amp = caption.indexOf(QLatin1Char('&'));
-    if (amp < 0 || amp == caption.size() - 1)
-        return false;
-    const QChar marked = caption[amp + 1];
-    auto asciiLetter = [](QChar c) {
-        return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
-    };
-    if (asciiLetter(marked) && asciiLetter(ch))
-        return marked.toLower() == ch.toLower();
-    return marked == ch;
-}
+bool TOvalButton::IsAccelChar(QChar ch, const QString& caption) { return ::IsAccelChar(ch, caption); }
 
 bool TOvalButton::PtInOval(int x, int y) const { return TCanvas::PtInEllipse(TRect{0, 0, width(), height()}, x, y); }
 

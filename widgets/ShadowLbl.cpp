@@ -416,12 +416,8 @@ bool TCustomShadowLabel::DialogChar(QChar c)
 {
     if (!FFocusControl || !isEnabled() || !FShowAccelChar)
         return false;
-    // The character after the first "&" is the accelerator, as the
-    // oval button reads it: "&&" is not treated specially here.
-    const QString text = CaptionToDraw();
-    const qsizetype amp = text.indexOf(QLatin1Char('&'));
-    const QChar marked = amp >= 0 && amp + 1 < text.size() ? text[amp + 1] : QChar();
-    if (marked.isNull() || marked.toCaseFolded() != c.toCaseFolded())
+    // Read as the oval button reads its mnemonic.
+    if (!IsAccelChar(c, CaptionToDraw()))
         return false;
     QWidget* partner = FFocusControl;
     if (!partner->isEnabled() || !partner->isVisible() || partner->focusPolicy() == Qt::NoFocus)
