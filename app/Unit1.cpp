@@ -9,11 +9,13 @@
 #include "platform/GraphicControl.h"
 #include "platform/Look.h"
 #include "platform/LocaleTime.h"
+#include "platform/WindowFrame.h"
 #include "ui_Unit1.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QShowEvent>
 #include <QLayout>
 #include <QTime>
 #include <QTimer>
@@ -238,6 +240,18 @@ void TMain::MenuMnemonicKeyDown(const QKeyEvent& event)
             FormKeyDown(key, event.modifiers());
             return;
         }
+}
+
+void TMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (event->spontaneous())
+        return;  // restored by the window manager, not shown by us
+    quindle::CloseBoxOnly(this);
+    if (!FPlaced) {
+        FPlaced = true;
+        quindle::PlaceFrame(this, QPoint(270, 129));  // the layout's position, frame included
+    }
 }
 
 void TMain::keyPressEvent(QKeyEvent* event)

@@ -576,9 +576,16 @@ def type_text(desk, text):
 
 
 def x11_window_ids(desk, title):
+    """Managed client windows whose title is exactly `title`."""
     _x11_only(desk)
-    out = desk.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"], check=False)
-    return [int(w) for w in out.stdout.split()]
+    out = desk.run(["xprop", "-root", "_NET_CLIENT_LIST"], check=False).stdout
+    ids = [int(w.strip(","), 16) for w in out.split("#", 1)[-1].split()] if "#" in out else []
+    found = []
+    for wid in ids:
+        prop = desk.run(["xprop", "-id", str(wid), "_NET_WM_NAME"], check=False).stdout
+        if prop.partition("=")[2].strip() == f'"{title}"':
+            found.append(wid)
+    return found
 
 
 def _tree(desk, wid):
