@@ -9,6 +9,7 @@
 #include "platform/GraphicControl.h"
 #include "platform/Look.h"
 #include "platform/LocaleTime.h"
+#include "platform/TitleBar.h"
 #include "platform/WindowFrame.h"
 #include "ui_Unit1.h"
 
@@ -59,6 +60,7 @@ TMain::TMain(QWidget* parent)
     // The window keeps the size of its client area; the player cannot resize it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     ui->Panel1->setFixedSize(420, TallClientHeight);
+    quindle::UseOwnTitleBarIfClientDrawn(this);
 
     ui->NumSpinEdit1->installEventFilter(this);
 

@@ -3,6 +3,7 @@
 #include "platform/ErrorBox.h"
 #include "platform/GraphicControl.h"
 #include "platform/Look.h"
+#include "platform/TitleBar.h"
 #include "platform/WindowFrame.h"
 
 #include <QKeyEvent>
@@ -28,6 +29,7 @@ TModalForm::TModalForm(QWidget* parent)
 void TModalForm::FinishLayout()
 {
     quindle::ApplyFontHeights(this);
+    quindle::UseOwnTitleBarIfClientDrawn(this);
     setFixedSize(size());
 }
 

@@ -80,9 +80,10 @@ void WriteMotifHints(xcb_connection_t* c, xcb_window_t w)
 void CloseBoxOnly([[maybe_unused]] QWidget* window)
 {
 #if QUINDLE_HAVE_XCB
-    if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
-        if (window->windowHandle())
-            WriteMotifHints(x11->connection(), static_cast<xcb_window_t>(window->winId()));
+    // The interface is there on every platform; only X11 has a connection.
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 && x11->connection() && window->windowHandle())
+        WriteMotifHints(x11->connection(), static_cast<xcb_window_t>(window->winId()));
 #endif
 }
 

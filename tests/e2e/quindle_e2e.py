@@ -58,6 +58,7 @@ Free functions
     x11_prop(desk, wid, name) -> xprop's text for one property.
     step(desk, title): context manager that prints the step and, when it
       fails, saves a screenshot into $QUINDLE_E2E_ARTIFACTS (or the temp dir).
+    Picture(path): a PNG's pixels, .at(x, y) -> (r, g, b), .runs(y, colour).
 
 Environment set by CTest (tests/e2e/CMakeLists.txt, quindle_add_e2e):
     QUINDLE_GAME (the built game), QUINDLE_ASSETS (assets/ of the source),
@@ -153,6 +154,7 @@ class Desktop:
         tools = ["dbus-daemon", "/usr/libexec/at-spi-bus-launcher", "dbus-send"]
         tools += ["Xvfb", "openbox", "xdotool", "xwininfo", "xprop", "import"] if self.kind == "x11" \
             else ["weston", "weston-screenshooter"]
+        tools += ["convert", "identify"]
         _require(*tools)
         for sig in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
             self._old_handlers[sig] = signal.signal(sig, self._on_signal)
@@ -633,6 +635,34 @@ def x11_frame(desk, wid):
 
 def x11_prop(desk, wid, prop):
     return desk.run(["xprop", "-id", str(wid), prop]).stdout.strip()
+
+
+class Picture:
+    """A screenshot's pixels: pic.width, pic.height, pic.at(x, y) -> (r, g, b)."""
+
+    def __init__(self, path):
+        size = subprocess.run(["identify", "-format", "%w %h", path], capture_output=True,
+                              text=True, check=True).stdout.split()
+        self.width, self.height = int(size[0]), int(size[1])
+        self.data = subprocess.run(["convert", path, "-depth", "8", "rgb:-"], capture_output=True,
+                                   check=True).stdout
+
+    def at(self, x, y):
+        i = 3 * (y * self.width + x)
+        return tuple(self.data[i:i + 3])
+
+    def runs(self, y, colour, min_length=1):
+        """(start, length) of each horizontal run of exactly `colour` on row y."""
+        out, start = [], None
+        for x in range(self.width + 1):
+            hit = x < self.width and self.at(x, y) == colour
+            if hit and start is None:
+                start = x
+            elif not hit and start is not None:
+                if x - start >= min_length:
+                    out.append((start, x - start))
+                start = None
+        return out
 
 
 @contextlib.contextmanager
