@@ -136,6 +136,18 @@ def _pids_with_marker(value):
     return found
 
 
+def _sweep_stale_folders(age=3600):
+    """Removes the folders of desktops killed outright long ago: nothing of
+    theirs runs any more."""
+    base = tempfile.gettempdir()
+    for entry in os.listdir(base):
+        path = os.path.join(base, entry)
+        with contextlib.suppress(OSError):
+            if entry.startswith("quindle-e2e-") and time.time() - os.stat(path).st_mtime > age \
+                    and not _pids_with_marker(path):
+                shutil.rmtree(path, ignore_errors=True)
+
+
 class Desktop:
     def __init__(self, kind="x11", size=(1024, 768)):
         if kind not in ("x11", "wayland"):
@@ -176,6 +188,7 @@ class Desktop:
         raise SystemExit(128 + signum)
 
     def _start(self):
+        _sweep_stale_folders()
         self.tmp = tempfile.mkdtemp(prefix=f"quindle-e2e-{self.kind}-")
         env = {k: v for k, v in os.environ.items()
                if not k.startswith(("DBUS_", "AT_SPI_", "WAYLAND_", "XDG_", "QT_", "DISPLAY",

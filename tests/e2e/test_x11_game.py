@@ -77,7 +77,9 @@ def main():
             e2e.click(desk, game.find(credits, "push button", "OK"))
         with e2e.step(desk, "Exit then OK ends the game with status 0"):
             e2e.click(desk, game.find(main, "push button", "Exit"))
-            e2e.click(desk, game.find(game.window("Hey!"), "push button", "OK"))
+            hey = game.window("Hey!")
+            assert frame_of(desk, "Hey!")[1][:2] == centred  # reopened where it was
+            e2e.click(desk, game.find(hey, "push button", "OK"))
             assert game.wait_exit(15) == 0
 
 
