@@ -49,7 +49,10 @@ Free functions
       and returns that value; fails loudly naming `what` and the last error.
     atspi(): the pyatspi module, imported on the desktop's bus.
     name(acc), role(acc), states(acc), extents(acc) -> (x, y, w, h) on screen,
-    showing(acc), press(acc, action="Press") does an accessibility action.
+    showing(acc), press(acc, action="Press") does an accessibility action
+      without waiting for it (a button that opens a modal dialog answers
+      only when the dialog closes). Headless Weston has no input devices,
+      so on Wayland press() is the way to act.
     click(desk, acc_or_xy, button=1), key(desk, *keys), type_text(desk, s),
       key_down/key_up(desk, key): real input through xdotool (X11 only).
     x11_window_ids(desk, title) -> client window ids with that title;
@@ -69,6 +72,7 @@ A script exits with 77 (CTest: skipped) when a required tool is missing.
 import contextlib
 import ctypes
 import os
+import select
 import shutil
 import signal
 import subprocess
@@ -279,7 +283,6 @@ class Desktop:
     def _read_line(self, fd, timeout, what):
         data = b""
         deadline = time.monotonic() + timeout
-        import select
         try:
             while b"\n" not in data:
                 left = deadline - time.monotonic()
