@@ -15,11 +15,14 @@ script process: pyatspi binds to the accessibility bus of the first desktop.
         desk.screenshot("shot.png")
         assert game.wait_exit(10) == 0
 
-Desktop(kind, size=(1024, 768))
+Desktop(kind, size=(1024, 768), pointer=False)
     A private desktop: its own temporary folder, XDG_RUNTIME_DIR (made before
     its D-Bus session starts), XDG_CONFIG_HOME/CACHE/DATA/STATE, a session bus,
     an accessibility bus, and either Xvfb on a free display (-displayfd) with
     openbox, or Weston on its headless back end (pixman, so screenshots work).
+    Wayland with pointer=True nests Weston in a private Xvfb instead, so
+    click()/key() reach the game through Weston (output = screen coordinates;
+    AT-SPI extents are not screen positions there).
     The process's own environment is pointed at it on entry, so import
     pyatspi (or call e2e.atspi()) only inside the with block.
     desk.kind, desk.env (for children), desk.tmp, desk.display (":N" or the
@@ -153,11 +156,14 @@ def _sweep_stale_folders(age=3600):
 
 
 class Desktop:
-    def __init__(self, kind="x11", size=(1024, 768)):
+    def __init__(self, kind="x11", size=(1024, 768), pointer=False):
         if kind not in ("x11", "wayland"):
             raise ValueError(kind)
         self.kind = kind
         self.size = size
+        # Weston nested in a private Xvfb instead of headless: xdotool's
+        # input then reaches Wayland clients. Screen and output coincide.
+        self.pointer = pointer or kind == "x11"
         self.env = None
         self.tmp = None
         self.display = None
@@ -168,8 +174,9 @@ class Desktop:
     # --- lifetime -------------------------------------------------------
     def __enter__(self):
         tools = ["dbus-daemon", "/usr/libexec/at-spi-bus-launcher", "dbus-send"]
-        tools += ["Xvfb", "openbox", "xdotool", "xwininfo", "xprop", "import"] if self.kind == "x11" \
+        tools += ["Xvfb", "openbox", "xwininfo", "xprop", "import"] if self.kind == "x11" \
             else ["weston", "weston-screenshooter"]
+        tools += ["Xvfb", "xdotool"] if self.pointer else []
         tools += ["convert", "identify"]
         _require(*tools)
         for sig in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
@@ -212,9 +219,9 @@ class Desktop:
             f.write("autospawn = no\n")
         self.env = env
 
-        if self.kind == "x11":
+        if self.pointer:
             self._start_xvfb()
-        else:
+        if self.kind == "wayland":
             self._start_weston()
 
         bus = os.path.join(env["XDG_RUNTIME_DIR"], "bus")
@@ -254,7 +261,8 @@ class Desktop:
     def _start_weston(self):
         self.display = "wayland-e2e"
         w_, h_ = self.size
-        self._spawn(["weston", "--backend=headless-backend.so", "--use-pixman", "--debug",
+        backend = "x11-backend.so" if self.pointer else "headless-backend.so"
+        self._spawn(["weston", f"--backend={backend}", "--use-pixman", "--debug",
                      f"--socket={self.display}", f"--width={w_}", f"--height={h_}",
                      "--idle-time=0", "--no-config"])
         self.env["WAYLAND_DISPLAY"] = self.display
@@ -557,8 +565,8 @@ class Game:
 
 # --- real input and X11 windows ---------------------------------------
 def _x11_only(desk):
-    if desk.kind != "x11":
-        raise E2EFailure("real input through xdotool needs the X11 desktop")
+    if not desk.pointer:
+        raise E2EFailure("real input through xdotool needs Xvfb: Desktop('x11') or pointer=True")
 
 
 def click(desk, target, button=1):
@@ -569,8 +577,9 @@ def click(desk, target, button=1):
     else:
         ex, ey, ew, eh = extents(target)
         x, y = ex + ew // 2, ey + eh // 2
-    desk.run(["xdotool", "mousemove", "--sync", str(x), str(y)])
-    desk.run(["xdotool", "click", str(button)])
+    # One client, so the server takes the move before the click. (--sync
+    # would wait forever for a move to where the pointer already is.)
+    desk.run(["xdotool", "mousemove", str(x), str(y), "click", str(button)])
 
 
 def key(desk, *keys):
