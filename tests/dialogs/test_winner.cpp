@@ -20,13 +20,6 @@ using quindle::test::WhenModal;
 
 namespace {
 
-struct SilentView : quindle::IGameView {
-    void SetTileCaption(int, const std::string&) override {}
-    void SetMovesText(const std::string&) override {}
-    void PlayCue(const std::string&) override {}
-    void Gana() override {}
-};
-
 class WinnerTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -37,10 +30,10 @@ protected:
         ASSERT_TRUE(QFile::copy(QStringLiteral(QUINDLE_ASSETS_DIR "/cool.avi"), "cool.avi"));
         for (int i = 0; i < 125; ++i)
             FBoard.Tick();
-        for (int i = 0; i < 40; ++i)
-            FBoard.Click(1, 2);  // the blank board: every such click is a move
+        for (int i = 0; i < 40; ++i)  // the blank board: every such click is a move
+            ASSERT_EQ(FBoard.Click(1, 2).Slide, quindle::TSlide::Accepted);
         FBoard.Load(quindle::Juegos(3));
-        FBoard.ChecaPatron();
+        ASSERT_EQ(FBoard.ChecaPatron(), 3);
         FDialog = std::make_unique<TGanador>();
         FDialog->SetGame(&FBoard);
     }
@@ -60,8 +53,7 @@ protected:
         FDialog->ShowModal();
     }
 
-    SilentView FView;
-    quindle::TBoard FBoard{FView};
+    quindle::TBoard FBoard;
     std::unique_ptr<TGanador> FDialog;
     QTemporaryDir FDir;
     QString FOldDir;
