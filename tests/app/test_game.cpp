@@ -15,22 +15,19 @@
 
 #include <QAccessible>
 #include <QAction>
-#include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include <set>
 
+using quindle::test::Click;
 using quindle::test::WhenMessageBox;
 using quindle::test::WhenModal;
 
 namespace {
-
-void Click(TOvalButton* button) { QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center()); }
 
 // Answers the confirmation dialog by clicking OK or CANCEL.
 void AnswerConfirmation(bool ok)

@@ -117,5 +117,6 @@ INSTANTIATE_TEST_SUITE_P(Seeds, GoldenDeals, ::testing::Values(
     GoldenDeal{3723004,     {10, 4, 11, 6,  7, 9, 14, 2,    15, 12, 5, 13,  3, 1, 8, 0}},   // 01:02:03.004
     GoldenDeal{43200000,    {6, 12, 4, 11,  8, 2, 15, 9,    3, 5, 10, 13,   14, 1, 7, 0}},  // noon
     GoldenDeal{86399999,    {11, 15, 5, 3,  2, 1, 13, 10,   4, 6, 8, 14,    12, 7, 9, 0}},  // the day's last millisecond
-    GoldenDeal{0xFFFFFFFFu, {15, 3, 8, 2,   13, 7, 5, 12,   11, 14, 4, 9,   10, 1, 6, 0}}));
+    GoldenDeal{0xFFFFFFFFu, {15, 3, 8, 2,   13, 7, 5, 12,   11, 14, 4, 9,   10, 1, 6, 0}}),
+    [](const auto& info) { return "Seed" + std::to_string(info.param.seed); });
 // clang-format on

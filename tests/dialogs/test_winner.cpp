@@ -8,11 +8,8 @@
 #include "widgets/OvalBtn.h"
 #include "widgets/ShadowLbl.h"
 
-#include <QDir>
 #include <QFile>
 #include <QMessageBox>
-#include <QTemporaryDir>
-#include <QTest>
 #include <gtest/gtest.h>
 
 using quindle::test::WhenMessageBox;
@@ -24,10 +21,8 @@ class WinnerTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(FDir.isValid());
-        FOldDir = QDir::currentPath();
-        QDir::setCurrent(FDir.path());
-        ASSERT_TRUE(QFile::copy(QStringLiteral(QUINDLE_ASSETS_DIR "/cool.avi"), "cool.avi"));
+        ASSERT_TRUE(FDir.Valid());
+        ASSERT_TRUE(FDir.CopyAsset(QStringLiteral("cool.avi")));
         for (int i = 0; i < 125; ++i)
             FBoard.Tick();
         for (int i = 0; i < 40; ++i)  // the blank board: every such click is a move
@@ -37,11 +32,7 @@ protected:
         FDialog = std::make_unique<TGanador>();
         FDialog->SetGame(&FBoard);
     }
-    void TearDown() override
-    {
-        FDialog.reset();
-        QDir::setCurrent(FOldDir);
-    }
+    void TearDown() override { FDialog.reset(); }
     quindle::TAnimate* Clip() { return FDialog->Controls().Animate1; }
     // Shows the dialog and runs `inside` once it is up and activated.
     void Show(std::function<void()> inside)
@@ -53,10 +44,9 @@ protected:
         FDialog->ShowModal();
     }
 
+    quindle::test::TempCurrentDir FDir;
     quindle::TBoard FBoard;
     std::unique_ptr<TGanador> FDialog;
-    QTemporaryDir FDir;
-    QString FOldDir;
 };
 
 TEST_F(WinnerTest, ShowsSecondsMovesAndTheModeName)
@@ -125,8 +115,7 @@ TEST_F(WinnerTest, OkStillClosesWhenTheClipIsMissing)
     bool closed = false;
     WhenModal(dialog.get(), [&](QWidget*) {
         QCoreApplication::processEvents();
-        QTest::mouseClick(dialog->Controls().OvalButton1, Qt::LeftButton, {},
-                          dialog->Controls().OvalButton1->rect().center());
+        quindle::test::Click(dialog->Controls().OvalButton1);
         closed = !dialog->isVisible();
     });
     dialog->ShowModal();

@@ -160,7 +160,12 @@ INSTANTIATE_TEST_SUITE_P(OvalButtonColor, ShiftColorTable, ::testing::Values(
     Shift{  0,   0,   0,  60,    0,   0,   0}, Shift{  0,   0,   0, -50,    0,   0,   0},
     // Red spills into green and blue, green into blue and red, blue into red.
     Shift{200, 100,  50,  60,  255, 225, 145}, Shift{100, 200,  50,  60,  225, 255, 145},
-    Shift{ 50, 100, 200,  60,  145, 160, 255}, Shift{255,   1,   0,  60,  255, 154, 153}));
+    Shift{ 50, 100, 200,  60,  145, 160, 255}, Shift{255,   1,   0,  60,  255, 154, 153}),
+    [](const auto& info) {
+        const Shift& c = info.param;
+        return "R" + std::to_string(c.r) + "G" + std::to_string(c.g) + "B" + std::to_string(c.b)
+               + (c.percent < 0 ? "Minus" : "Plus") + std::to_string(std::abs(c.percent));
+    });
 // clang-format on
 
 TEST(OvalButtonColor, SystemColoursResolveBeforeTheShift)
