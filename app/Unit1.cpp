@@ -48,7 +48,7 @@ Qt::KeyboardModifiers HeldModifiers(int key, Qt::KeyboardModifiers reported)
 TMain::TMain(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      ui(std::make_unique<Ui::TMain>()), FBoard(*this)
+      ui(std::make_unique<Ui::TMain>())
 {
     ui->setupUi(this);
     quindle::ApplyFontHeights(this);
@@ -92,15 +92,26 @@ void TMain::Suena(const QString& file)
         quindle::TCuePlayer::Instance().Play(file);
 }
 
-// The board's reports.
-void TMain::SetTileCaption(int button, const std::string& caption)
+void TMain::Present(const quindle::TOutcome& outcome)
 {
-    FTiles.at(button - 1)->setText(QString::fromStdString(caption));
+    switch (outcome.Slide) {
+    case quindle::TSlide::Accepted:
+        ui->ShadowLabel4->setCaption(QStringLiteral("Moves :") + QString::number(FBoard.Movimientos()));
+        Suena(QStringLiteral("ok.wav"));
+        break;
+    case quindle::TSlide::Refused: Suena(QStringLiteral("uhoh.wav")); break;
+    case quindle::TSlide::None: break;
+    }
+    Redibuja();
+    if (outcome.Reached)
+        Gana();
 }
 
-void TMain::SetMovesText(const std::string& text) { ui->ShadowLabel4->setCaption(QString::fromStdString(text)); }
-
-void TMain::PlayCue(const std::string& file) { Suena(QString::fromStdString(file)); }
+void TMain::Redibuja()
+{
+    for (int n = 0; n < FTiles.size(); ++n)
+        FTiles[n]->setText(QString::fromStdString(quindle::Entero(FBoard.Tablero(n / 4 + 1, n % 4 + 1))));
+}
 
 void TMain::Gana()
 {
@@ -110,7 +121,7 @@ void TMain::Gana()
 
 void TMain::TileClick(int row, int column)
 {
-    quindle::Guarded([&] { FBoard.Click(row, column); });
+    quindle::Guarded([&] { Present(FBoard.Click(row, column)); });
 }
 
 void TMain::SpeedButton1Click() { TileClick(1, 1); }
@@ -136,7 +147,8 @@ void TMain::SpeedButton17Click()
         FBoard.Seed();
         if (OKBottomDlg->ShowModal() == TModalForm::mrCancel)
             return;
-        FBoard.Deal();
+        Suena(QStringLiteral("left.wav"));
+        Present(FBoard.Deal());
     });
 }
 
@@ -178,7 +190,7 @@ void TMain::OvalButton3Click()
         if (v < 1 || v > quindle::NumJuegos)
             throw quindle::EError("Range check error");
         FBoard.Load(quindle::Juegos(v));
-        FBoard.ChecaBoton();
+        Present(FBoard.ChecaBoton());
     });
 }
 

@@ -17,7 +17,7 @@ class TSpeedButton;
 // The main window: the board of sixteen tile buttons, the clock and
 // counters, Start and Exit, the examples panel and the hidden solve mode.
 // It owns all game state.
-class TMain : public QMainWindow, private quindle::IGameView {
+class TMain : public QMainWindow {
     Q_OBJECT
 public:
     explicit TMain(QWidget* parent = nullptr);
@@ -81,11 +81,11 @@ private:
     void MenuMnemonicKeyDown(const QKeyEvent& event);
     bool FormClose();
 
-    // What the board reports.
-    void SetTileCaption(int button, const std::string& caption) override;
-    void SetMovesText(const std::string& text) override;
-    void PlayCue(const std::string& file) override;
-    void Gana() override;
+    // Shows what a step of the board did: moves text and cue, the sixteen
+    // captions, then the win action, all after the board has returned.
+    void Present(const quindle::TOutcome& outcome);
+    void Redibuja();
+    void Gana();
 
     std::unique_ptr<Ui::TMain> ui;
     quindle::TBoard FBoard;

@@ -43,45 +43,42 @@ std::string Entero(std::int32_t number)
     return number == 0 ? std::string() : std::to_string(number);
 }
 
-TBoard::TBoard(IGameView& view, Clock clock)
-    : view_(view), clock_(clock ? std::move(clock) : Clock(UtcMillisecondsOfDay))
-{
-}
+TBoard::TBoard(Clock clock) : FClock(clock ? std::move(clock) : Clock(UtcMillisecondsOfDay)) {}
 
 std::int32_t TBoard::Tablero(int row, int column) const
 {
-    return cell(row, column);
+    return Cell(row, column);
 }
 
 int TBoard::Fila() const
 {
-    return fila_;
+    return FFila;
 }
 
 int TBoard::Columna() const
 {
-    return columna_;
+    return FColumna;
 }
 
 std::int32_t TBoard::Segundos() const
 {
-    return segundos_;
+    return FSegundos;
 }
 
 std::int32_t TBoard::Movimientos() const
 {
-    return movimientos_;
+    return FMovimientos;
 }
 
 int TBoard::Tag() const
 {
-    return tag_;
+    return FTag;
 }
 
 bool TBoard::encontradox(std::int32_t value, int& row, int& column) const
 {
     for (int p = 0; p < kSide * kSide; ++p) {
-        if (board_[p] == value) {
+        if (FTablero[p] == value) {
             row = p / kSide + 1;
             column = p % kSide + 1;
             return true;
@@ -94,14 +91,13 @@ bool TBoard::encontradox(std::int32_t value, int& row, int& column) const
 
 void TBoard::Seed()
 {
-    random_.Randomize(clock_());
+    FRandom.Randomize(FClock());
 }
 
-void TBoard::Deal()
+TOutcome TBoard::Deal()
 {
-    segundos_ = 0;
-    movimientos_ = 0;
-    view_.PlayCue("left.wav");
+    FSegundos = 0;
+    FMovimientos = 0;
 
     Arrangement list;
     list.fill(kUnset);
@@ -110,85 +106,76 @@ void TBoard::Deal()
     // order of 1..15 is equally likely and the blank ends up bottom right.
     int k = 0;
     while (k < 15) {
-        const std::int32_t r = random_.Random(16);
+        const std::int32_t r = FRandom.Random(16);
         if (r != 0 && !encontrado(list.data(), r, 15))
             list[k++] = r;
     }
-    board_ = list;
-    Redibuja();
+    FTablero = list;
+    return {TSlide::None, ChecaPatron()};
 }
 
-void TBoard::Click(int row, int column)
+TOutcome TBoard::Click(int row, int column)
 {
     flatIndex(row, column);
-    fila_ = row;
-    columna_ = column;
-    ChecaBoton();
+    FFila = row;
+    FColumna = column;
+    return ChecaBoton();
 }
 
-void TBoard::ChecaBoton()
+TOutcome TBoard::ChecaBoton()
 {
+    TSlide slide = TSlide::None;
     int br = 0;
     int bc = 0;
     if (encontradox(0, br, bc)) {
-        const bool adjacent = (fila_ == br + 1 && columna_ == bc) || (fila_ == br - 1 && columna_ == bc)
-                              || (columna_ == bc + 1 && fila_ == br) || (columna_ == bc - 1 && fila_ == br);
+        const bool adjacent = (FFila == br + 1 && FColumna == bc) || (FFila == br - 1 && FColumna == bc)
+                              || (FColumna == bc + 1 && FFila == br) || (FColumna == bc - 1 && FFila == br);
         if (adjacent) {
-            cell(br, bc) = cell(fila_, columna_);
-            cell(fila_, columna_) = 0;
-            movimientos_ = incremented(movimientos_);
-            view_.SetMovesText("Moves :" + std::to_string(movimientos_));
-            view_.PlayCue("ok.wav");
+            Cell(br, bc) = Cell(FFila, FColumna);
+            Cell(FFila, FColumna) = 0;
+            FMovimientos = incremented(FMovimientos);
+            slide = TSlide::Accepted;
         } else {
-            view_.PlayCue("uhoh.wav");
+            slide = TSlide::Refused;
         }
     }
-    Redibuja();
+    return {slide, ChecaPatron()};
 }
 
-void TBoard::Redibuja()
+int TBoard::ChecaPatron()
 {
-    for (int button = 1; button <= kSide * kSide; ++button)
-        view_.SetTileCaption(button, Entero(board_[button - 1]));
-    ChecaPatron();
-}
-
-void TBoard::ChecaPatron()
-{
-    // A copy, so the win action may touch the board while we still look at it.
-    const Arrangement list = board_;
     for (int k = 1; k <= NumJuegos; ++k) {
-        if (Iguales(list, Juegos(k))) {
-            tag_ = k;
-            view_.Gana();
-            return;
+        if (Iguales(FTablero, Juegos(k))) {
+            FTag = k;
+            return k;
         }
     }
+    return 0;
 }
 
 void TBoard::Tick()
 {
-    segundos_ = incremented(segundos_);
+    FSegundos = incremented(FSegundos);
 }
 
 void TBoard::Load(const Arrangement& a)
 {
-    board_ = a;
+    FTablero = a;
 }
 
 TRandom& TBoard::Generator()
 {
-    return random_;
+    return FRandom;
 }
 
-std::int32_t& TBoard::cell(int row, int column)
+std::int32_t& TBoard::Cell(int row, int column)
 {
-    return board_[flatIndex(row, column)];
+    return FTablero[flatIndex(row, column)];
 }
 
-std::int32_t TBoard::cell(int row, int column) const
+std::int32_t TBoard::Cell(int row, int column) const
 {
-    return board_[flatIndex(row, column)];
+    return FTablero[flatIndex(row, column)];
 }
 
 } // namespace quindle

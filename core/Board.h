@@ -10,16 +10,19 @@
 
 namespace quindle {
 
-// What the main window shows and plays on the board's behalf; the board
-// itself draws nothing and makes no sound.
-class IGameView {
-public:
-    virtual ~IGameView() = default;
-    virtual void SetTileCaption(int button, const std::string& caption) = 0;  // button 1..16
-    virtual void SetMovesText(const std::string& text) = 0;
-    virtual void PlayCue(const std::string& file) = 0;
-    // A target arrangement was reached; TBoard::Tag() already names it.
-    virtual void Gana() = 0;
+// How a slide attempt ended. None: nothing was attempted, or the board has
+// no blank to slide into.
+enum class TSlide { None, Accepted, Refused };
+
+// What one step of the game did. The board shows and plays nothing itself:
+// the window reads this after the board has returned and redraws, cues and
+// opens the winner dialog from it, so none of that runs inside the board.
+struct TOutcome {
+    TSlide Slide = TSlide::None;
+    // Number of the arrangement the board now equals (also in Tag()), 0 for none.
+    int Reached = 0;
+
+    bool operator==(const TOutcome&) const = default;
 };
 
 // True when key is among the first count entries of values.
@@ -33,7 +36,7 @@ class TBoard {
 public:
     using Clock = std::function<std::uint32_t()>;  // UTC milliseconds of the day
 
-    explicit TBoard(IGameView& view, Clock clock = UtcMillisecondsOfDay);
+    explicit TBoard(Clock clock = UtcMillisecondsOfDay);
 
     // Throws std::out_of_range unless row and column are 1..4.
     std::int32_t Tablero(int row, int column) const;
@@ -50,34 +53,34 @@ public:
 
     // Reseeds the generator from the clock; Start does this before it asks.
     void Seed();
-    // Resets the counters and fills the board at random, blank bottom right.
-    void Deal();
+    // Resets the counters and fills the board at random, blank bottom right,
+    // then runs the win check.
+    [[nodiscard]] TOutcome Deal();
     // A tile button was clicked; throws std::out_of_range unless 1..4.
-    void Click(int row, int column);
-    // Slides the last clicked tile into the blank if it is next to it.
-    void ChecaBoton();
-    // Rewrites the sixteen captions and checks for a win.
-    void Redibuja();
-    // Reports the first arrangement the board equals, if any.
-    void ChecaPatron();
+    [[nodiscard]] TOutcome Click(int row, int column);
+    // Slides the last clicked tile into the blank if it is next to it, then
+    // runs the win check, whether or not anything moved.
+    [[nodiscard]] TOutcome ChecaBoton();
+    // The win check: records and returns the first arrangement the board
+    // equals, 0 when there is none.
+    int ChecaPatron();
     void Tick();
-    // Replaces the board without redrawing it.
+    // Replaces the board; nothing is checked until the next step.
     void Load(const Arrangement& a);
     TRandom& Generator();
 
 private:
-    std::int32_t& cell(int row, int column);
-    std::int32_t cell(int row, int column) const;
+    std::int32_t& Cell(int row, int column);
+    std::int32_t Cell(int row, int column) const;
 
-    IGameView& view_;
-    Clock clock_;
-    TRandom random_;
-    Arrangement board_{};
-    int fila_ = 0;
-    int columna_ = 0;
-    std::int32_t segundos_ = 0;
-    std::int32_t movimientos_ = 0;
-    int tag_ = 0;
+    Clock FClock;
+    TRandom FRandom;
+    Arrangement FTablero{};
+    int FFila = 0;
+    int FColumna = 0;
+    std::int32_t FSegundos = 0;
+    std::int32_t FMovimientos = 0;
+    int FTag = 0;
 };
 
 } // namespace quindle

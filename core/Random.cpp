@@ -15,21 +15,21 @@ std::uint32_t UtcMillisecondsOfDay()
 
 void TRandom::Randomize(std::uint32_t seed)
 {
-    seed_ = seed;
+    FSeed = seed;
 }
 
 std::int32_t TRandom::Random(std::int32_t n)
 {
-    seed_ = seed_ * 134775813u + 1u;
+    FSeed = FSeed * 134775813u + 1u;
     if (n <= 0)
         return 0;
-    const std::uint64_t scaled = static_cast<std::uint64_t>(seed_) * static_cast<std::uint64_t>(n);
+    const std::uint64_t scaled = static_cast<std::uint64_t>(FSeed) * static_cast<std::uint64_t>(n);
     return static_cast<std::int32_t>(scaled >> 32);
 }
 
 std::uint32_t TRandom::Seed() const
 {
-    return seed_;
+    return FSeed;
 }
 
 } // namespace quindle

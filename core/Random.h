@@ -17,7 +17,7 @@ public:
     std::uint32_t Seed() const;
 
 private:
-    std::uint32_t seed_ = 0;
+    std::uint32_t FSeed = 0;
 };
 
 } // namespace quindle

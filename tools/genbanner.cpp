@@ -3,15 +3,17 @@
 //
 //   genbanner <file.jpg>
 //
-// The letters and digits come from the block maps below, not from a font, so
-// the picture is the same on every machine. The output is committed.
+// The letters and digits come from block maps, not from a font, so the
+// picture is the same on every machine. The output is committed.
+#include "tools/pixelart/DigitFont.h"
+#include "tools/pixelart/ToolOutput.h"
+
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
 #include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -19,7 +21,7 @@
 
 namespace {
 
-using Map = std::vector<std::string>;
+using quindle::gen::PixelMap;
 
 constexpr int kWidth = 192;
 constexpr int kHeight = 86;
@@ -27,7 +29,7 @@ constexpr int kHeight = 86;
 // clang-format off
 // The title's letters, one cell a character; 7 cells high, the Q's tail
 // below them.
-const std::vector<Map> kTitle = {
+const std::vector<PixelMap> kTitle = {
     {".###.", "#...#", "#...#", "#...#", "#...#", "#...#", ".###.", "...##"},  // Q
     {"....", "....", "#..#", "#..#", "#..#", "#..#", ".###"},         // u
     {"#", ".", "#", "#", "#", "#", "#"},                               // i
@@ -37,19 +39,6 @@ const std::vector<Map> kTitle = {
     {"....", "....", ".##.", "#..#", "####", "#...", ".###"},         // e
 };
 
-// Digits for the tiles' numbers, one pixel a character.
-const std::map<char, Map> kDigits = {
-    {'0', {"###", "#.#", "#.#", "#.#", "###"}},
-    {'1', {".#", "##", ".#", ".#", ".#"}},
-    {'2', {"###", "..#", "###", "#..", "###"}},
-    {'3', {"###", "..#", ".##", "..#", "###"}},
-    {'4', {"#.#", "#.#", "###", "..#", "..#"}},
-    {'5', {"###", "#..", "###", "..#", "###"}},
-    {'6', {"###", "#..", "###", "#.#", "###"}},
-    {'7', {"###", "..#", "..#", ".#.", ".#."}},
-    {'8', {"###", "#.#", "###", "#.#", "###"}},
-    {'9', {"###", "#.#", "###", "..#", "###"}},
-};
 // clang-format on
 
 constexpr int kCell = 6;
@@ -59,7 +48,7 @@ QPainterPath titlePath(int left, int top)
 {
     QPainterPath path;
     int x = left;
-    for (const Map& letter : kTitle) {
+    for (const PixelMap& letter : kTitle) {
         for (int row = 0; row < int(letter.size()); ++row) {
             for (int col = 0; col < int(letter[row].size()); ++col) {
                 if (letter[row][col] == '#')
@@ -74,7 +63,7 @@ QPainterPath titlePath(int left, int top)
 int titleWidth()
 {
     int cells = -1;
-    for (const Map& letter : kTitle)
+    for (const PixelMap& letter : kTitle)
         cells += int(letter[0].size()) + 1;
     return cells * kCell;
 }
@@ -138,22 +127,9 @@ void drawTile(QPainter& p, int x, int y, int size, int n)
     p.fillRect(x + 1, y + size - 2, size - 2, 1, QColor(128, 128, 128));
     p.fillRect(x + size - 2, y + 1, 1, size - 2, QColor(128, 128, 128));
 
-    const std::string digits = std::to_string(n);
-    int width = -1;
-    for (char d : digits)
-        width += int(kDigits.at(d)[0].size()) + 1;
-    int dx = x + (size - 1 - width) / 2;
-    const int dy = y + (size - 1 - 5) / 2;
-    for (char d : digits) {
-        const Map& glyph = kDigits.at(d);
-        for (int row = 0; row < 5; ++row) {
-            for (int col = 0; col < int(glyph[row].size()); ++col) {
-                if (glyph[row][col] == '#')
-                    p.fillRect(dx + col, dy + row, 1, 1, QColor(0, 0, 128));
-            }
-        }
-        dx += int(glyph[0].size()) + 1;
-    }
+    const int left = x + (size - 1 - quindle::gen::NumberWidth(n)) / 2;
+    const int top = y + (size - 1 - quindle::gen::kDigitHeight) / 2;
+    quindle::gen::PlotNumber(n, left, top, [&p](int px, int py) { p.fillRect(px, py, 1, 1, QColor(0, 0, 128)); });
 }
 
 // A strip of tiles 1 to 15 and the blank, sunk into the picture.
@@ -225,9 +201,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: genbanner <file.jpg>\n");
         return 2;
     }
-    if (!writeJpeg(draw(), argv[1])) {
-        std::fprintf(stderr, "genbanner: cannot write %s\n", argv[1]);
-        return 1;
-    }
+    if (!writeJpeg(draw(), argv[1]))
+        quindle::gen::Die("genbanner", std::string("cannot write ") + argv[1]);
+    std::printf("%s\n", argv[1]);
     return 0;
 }

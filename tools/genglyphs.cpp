@@ -4,20 +4,21 @@
 //   genglyphs <assets dir>    writes <dir>/glyphs/*.bmp and <dir>/quindle.png
 //
 // The output is committed; run this again only after changing a map.
+#include "tools/pixelart/DigitFont.h"
+#include "tools/pixelart/ToolOutput.h"
+
 #include <QDir>
 #include <QImage>
 #include <QString>
 
 #include <cstdio>
-#include <cstdlib>
 #include <iterator>
-#include <map>
 #include <string>
 #include <vector>
 
 namespace {
 
-using Map = std::vector<std::string>;
+using Map = quindle::gen::PixelMap;
 
 struct PaletteEntry {
     char key;
@@ -136,20 +137,6 @@ const Map kCancel = {
     "................",
 };
 
-// Digits for the icon's tiles, drawn in navy.
-const std::map<char, Map> kDigits = {
-    {'0', {"nnn", "n.n", "n.n", "n.n", "nnn"}},
-    {'1', {".n", "nn", ".n", ".n", ".n"}},
-    {'2', {"nnn", "..n", "nnn", "n..", "nnn"}},
-    {'3', {"nnn", "..n", ".nn", "..n", "nnn"}},
-    {'4', {"n.n", "n.n", "nnn", "..n", "..n"}},
-    {'5', {"nnn", "n..", "nnn", "..n", "nnn"}},
-    {'6', {"nnn", "n..", "nnn", "n.n", "nnn"}},
-    {'7', {"nnn", "..n", "..n", ".n.", ".n."}},
-    {'8', {"nnn", "n.n", "nnn", "n.n", "nnn"}},
-    {'9', {"nnn", "n.n", "nnn", "..n", "nnn"}},
-};
-
 // One tile of the icon: white lit edge, black and grey shaded edge.
 const Map kTile = {
     "wwwwwwwwwk",
@@ -167,8 +154,7 @@ const Map kTile = {
 
 [[noreturn]] void die(const std::string& why)
 {
-    std::fprintf(stderr, "genglyphs: %s\n", why.c_str());
-    std::exit(1);
+    quindle::gen::Die("genglyphs", why);
 }
 
 QRgb colourOf(char key)
@@ -285,30 +271,16 @@ Map icon()
         const int top = well + 10 * ((n - 1) / 4);
         for (int y = 0; y < 10; ++y)
             out[top + y].replace(left, 10, kTile[y]);
-        const std::string digits = std::to_string(n);
-        int width = -1;
-        for (char d : digits)
-            width += int(kDigits.at(d)[0].size()) + 1;
-        int x = left + 1 + (7 - width) / 2;
-        for (char d : digits) {
-            const Map& glyph = kDigits.at(d);
-            for (int y = 0; y < 5; ++y) {
-                for (int i = 0; i < int(glyph[y].size()); ++i) {
-                    if (glyph[y][i] != '.')
-                        out[top + 2 + y][x + i] = glyph[y][i];
-                }
-            }
-            x += int(glyph[0].size()) + 1;
-        }
+        // Digits in navy.
+        const int x = left + 1 + (7 - quindle::gen::NumberWidth(n)) / 2;
+        quindle::gen::PlotNumber(n, x, top + 2, [&out](int px, int py) { out[py][px] = 'n'; });
     }
     return out;
 }
 
 void save(const QImage& img, const QString& path, const char* format)
 {
-    if (!img.save(path, format))
-        die("cannot write " + path.toStdString());
-    std::printf("%s\n", qPrintable(path));
+    quindle::gen::SaveOrDie("genglyphs", img, path, format);
 }
 
 } // namespace

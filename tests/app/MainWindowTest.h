@@ -3,12 +3,10 @@
 #include "app/Application.h"
 #include "app/Unit1.h"
 #include "tests/support/RecordingCues.h"
+#include "tests/support/TestSupport.h"
 #include "ui_Unit1.h"
 
 #include <QAbstractButton>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -19,9 +17,7 @@ class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(FDir.isValid());
-        FOldDir = QDir::currentPath();
-        QDir::setCurrent(FDir.path());
+        ASSERT_TRUE(FDir.Valid());
         SetUpApplication();
         CreateForms();
         Main->show();
@@ -32,16 +28,14 @@ protected:
         Main->Saliendo = true;
         delete Main;
         Main = nullptr;
-        QDir::setCurrent(FOldDir);
     }
 
     Ui::TMain& ui() { return Main->Controls(); }
     QAbstractButton* TileButton(int n) { return Main->findChild<QAbstractButton*>(QStringLiteral("SpeedButton%1").arg(n)); }
     QString Tile(int n) { return TileButton(n)->text(); }
-    void ClickTile(int n) { QTest::mouseClick(TileButton(n), Qt::LeftButton); }
-    void CopyClip() { ASSERT_TRUE(QFile::copy(QStringLiteral(QUINDLE_ASSETS_DIR "/cool.avi"), "cool.avi")); }
+    void ClickTile(int n) { quindle::test::Click(TileButton(n)); }
+    void CopyClip() { ASSERT_TRUE(FDir.CopyAsset(QStringLiteral("cool.avi"))); }
 
+    quindle::test::TempCurrentDir FDir;
     quindle::test::RecordingCues FCues;
-    QTemporaryDir FDir;
-    QString FOldDir;
 };

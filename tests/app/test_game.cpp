@@ -15,22 +15,19 @@
 
 #include <QAccessible>
 #include <QAction>
-#include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include <set>
 
+using quindle::test::Click;
 using quindle::test::WhenMessageBox;
 using quindle::test::WhenModal;
 
 namespace {
-
-void Click(TOvalButton* button) { QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center()); }
 
 // Answers the confirmation dialog by clicking OK or CANCEL.
 void AnswerConfirmation(bool ok)
@@ -44,6 +41,7 @@ void AnswerConfirmation(bool ok)
 // Notes what the winner dialog showed, then closes it with OK.
 struct WinnerSeen {
     QString line, mode;
+    QStringList tiles;  // the board behind the dialog
     int times = 0;
 };
 void AnswerWinner(WinnerSeen* seen)
@@ -54,6 +52,9 @@ void AnswerWinner(WinnerSeen* seen)
         ++seen->times;
         seen->line = c.ShadowLabel2->Caption();
         seen->mode = c.ShadowLabel3->Caption();
+        seen->tiles.clear();
+        for (int n = 1; n <= 16; ++n)
+            seen->tiles << Main->findChild<QAbstractButton*>(QStringLiteral("SpeedButton%1").arg(n))->text();
         Click(c.OvalButton1);
     });
 }
@@ -235,6 +236,8 @@ TEST_F(GameTest, AWinPlaysApplauseAndTheDialogNamesTheArrangement)
     EXPECT_EQ(seen.times, 1);
     EXPECT_EQ(seen.line, "3 Secons  1 Moves");
     EXPECT_EQ(seen.mode, "Escalonada A<-");
+    // The board is redrawn before the dialog opens over it.
+    EXPECT_EQ(seen.tiles, QStringList({"7", "4", "2", "1", "11", "8", "5", "3", "14", "12", "9", "6", "", "15", "13", "10"}));
     EXPECT_EQ(FCues.Played(), QStringList({"uhoh.wav", "applause.wav"}));
     EXPECT_EQ(Main->Tag(), 5);
     EXPECT_FALSE(Ganador->isVisible());

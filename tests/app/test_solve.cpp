@@ -8,14 +8,12 @@
 #include "widgets/OvalBtn.h"
 #include "widgets/ShadowLbl.h"
 
-#include <QDir>
-#include <QFile>
 #include <QMessageBox>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
 using quindle::test::WhenMessageBox;
+using quindle::test::Click;
 using quindle::test::WhenModal;
 
 namespace {
@@ -55,7 +53,7 @@ protected:
             mode = Ganador->Controls().ShadowLabel3->Caption();
             Ganador->OKBtnClick();
         });
-        QTest::mouseClick(ui().OvalButton3, Qt::LeftButton, {}, ui().OvalButton3->rect().center());
+        Click(ui().OvalButton3);
         return mode;
     }
 };
@@ -129,7 +127,7 @@ TEST_F(SolveTest, ArrangementNineIsNamedAsFive)
 
 TEST_F(SolveTest, AfterAClickOnTheBlankCornerArrangementTwoStillWins)
 {
-    QTest::mouseClick(Main->findChild<QAbstractButton*>("SpeedButton16"), Qt::LeftButton);
+    ClickTile(16);
     FCues.Clear();
     ui().NumSpinEdit1->setProperty("Value", 2);
     EXPECT_EQ(ResolveAndSeeMode(), "Horizontal...");
@@ -141,10 +139,10 @@ TEST_F(SolveTest, AfterAClickOnTheBlankCornerArrangementTwoStillWins)
 
 TEST_F(SolveTest, AClickNextToTheNewBlankSlidesAwayFromTheArrangement)
 {
-    QTest::mouseClick(Main->findChild<QAbstractButton*>("SpeedButton15"), Qt::LeftButton);  // row 4, column 3
+    ClickTile(15);  // row 4, column 3
     FCues.Clear();
     ui().NumSpinEdit1->setProperty("Value", 2);
-    QTest::mouseClick(ui().OvalButton3, Qt::LeftButton, {}, ui().OvalButton3->rect().center());
+    Click(ui().OvalButton3);
     EXPECT_EQ(FCues.Played(), QStringList({"ok.wav"}));
     EXPECT_EQ(Tile(15), "");
     EXPECT_EQ(Tile(16), "15");
@@ -169,7 +167,7 @@ TEST_F(SolveTest, ADeletedDigitGivesARangeErrorAndChangesNothing)
         EXPECT_EQ(box->windowTitle(), "Quindle...");
         static_cast<QMessageBox*>(box)->accept();
     });
-    QTest::mouseClick(ui().OvalButton3, Qt::LeftButton, {}, ui().OvalButton3->rect().center());
+    Click(ui().OvalButton3);
     EXPECT_EQ(error, "Range check error.");
     for (int n = 1; n <= 16; ++n)
         EXPECT_EQ(Tile(n), "");

@@ -1,4 +1,7 @@
-#include "tests/core/FakeView.h"
+// The generator and the deal: pinned draws, pinned deals, and a deal that
+// is a fair shuffle with the blank bottom right.
+#include "core/Board.h"
+#include "tests/support/BoardOf.h"
 
 #include <gtest/gtest.h>
 
@@ -7,16 +10,14 @@
 
 using namespace quindle;
 using quindle::test::BoardOf;
-using quindle::test::FakeView;
 
 namespace {
 
 Arrangement DealAt(std::uint32_t millisecond)
 {
-    FakeView view;
-    TBoard board(view, [millisecond] { return millisecond; });
+    TBoard board([millisecond] { return millisecond; });
     board.Seed();
-    board.Deal();
+    EXPECT_EQ(board.Deal(), TOutcome{});
     return BoardOf(board);
 }
 
@@ -51,7 +52,6 @@ TEST(Deal, PermutationWithTheBlankBottomRightFixedByTheMillisecond)
         for (int v = 0; v < 16; ++v)
             ASSERT_EQ(a[v], v) << ms;
     }
-    EXPECT_EQ(DealAt(0), (Arrangement{13, 3, 4, 10, 5, 2, 6, 1, 7, 14, 12, 11, 15, 8, 9, 0}));
     EXPECT_EQ(DealAt(43'200'123u), DealAt(43'200'123u));
     std::set<Arrangement> distinct;
     for (std::uint32_t ms = 43'200'000u; ms < 43'201'000u; ++ms)
@@ -78,21 +78,45 @@ TEST(Deal, SpreadsEveryTileOverEveryPosition)
     EXPECT_LT(chi, 290.0);
 }
 
-TEST(Deal, ResetsCountersCuesThenRedraws)
+TEST(Deal, ResetsTheCountersButNotTheLastClickOrWin)
 {
-    FakeView view;
-    TBoard board(view, [] { return 7u; });
-    view.board = &board;
+    TBoard board([] { return 7u; });
     board.Load(Juegos(3));
-    board.Click(3, 3);
+    ASSERT_EQ(board.Click(3, 3).Slide, TSlide::Accepted);
+    ASSERT_EQ(board.Click(3, 2), (TOutcome{TSlide::Accepted, 3}));
     board.Tick();
-    view.events.clear();
 
     board.Seed();
     EXPECT_EQ(board.Generator().Seed(), 7u);
-    board.Deal();
+    EXPECT_EQ(board.Deal(), TOutcome{});
     EXPECT_EQ(board.Segundos(), 0);
     EXPECT_EQ(board.Movimientos(), 0);
-    // The moves label keeps its text until the next accepted move.
-    EXPECT_EQ(view.events, (std::vector<std::string>{"cue left.wav", "redraw"}));
+    EXPECT_EQ(std::pair(board.Fila(), board.Columna()), std::pair(3, 2));
+    EXPECT_EQ(board.Tag(), 3);
 }
+
+struct GoldenDeal {
+    std::uint32_t seed;
+    Arrangement cells;
+};
+
+void PrintTo(const GoldenDeal& d, std::ostream* os) { *os << "seed " << d.seed; }
+
+class GoldenDeals : public ::testing::TestWithParam<GoldenDeal> {};
+
+TEST_P(GoldenDeals, SameSeedSameBoard)
+{
+    EXPECT_EQ(DealAt(GetParam().seed), GetParam().cells);
+}
+
+// Worked out by hand from the recurrence, apart from the game's code.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Seeds, GoldenDeals, ::testing::Values(
+    GoldenDeal{0,           {13, 3, 4, 10,  5, 2, 6, 1,     7, 14, 12, 11,  15, 8, 9, 0}},
+    GoldenDeal{12345,       {6, 4, 1, 8,    10, 5, 7, 14,   15, 3, 12, 13,  11, 2, 9, 0}},
+    GoldenDeal{3723004,     {10, 4, 11, 6,  7, 9, 14, 2,    15, 12, 5, 13,  3, 1, 8, 0}},   // 01:02:03.004
+    GoldenDeal{43200000,    {6, 12, 4, 11,  8, 2, 15, 9,    3, 5, 10, 13,   14, 1, 7, 0}},  // noon
+    GoldenDeal{86399999,    {11, 15, 5, 3,  2, 1, 13, 10,   4, 6, 8, 14,    12, 7, 9, 0}},  // the day's last millisecond
+    GoldenDeal{0xFFFFFFFFu, {15, 3, 8, 2,   13, 7, 5, 12,   11, 14, 4, 9,   10, 1, 6, 0}}),
+    [](const auto& info) { return "Seed" + std::to_string(info.param.seed); });
+// clang-format on

@@ -1,4 +1,7 @@
-#include "tests/core/FakeView.h"
+// The slide rule: which clicks move a tile, what they leave on the board
+// and what they report.
+#include "core/Board.h"
+#include "tests/support/BoardOf.h"
 
 #include <gtest/gtest.h>
 
@@ -6,87 +9,128 @@
 
 using namespace quindle;
 using quindle::test::BoardOf;
-using quindle::test::FakeView;
 
 namespace {
 
-using Events = std::vector<std::string>;
-
 // Blank at row 2, column 3; no target arrangement.
-const Arrangement kMiddleBlank{1, 2, 3, 4, 5, 6, 0, 8, 9, 10, 11, 12, 13, 14, 15, 7};
+// clang-format off
+const Arrangement kMiddleBlank{1, 2, 3, 4,
+                               5, 6, 0, 8,
+                               9, 10, 11, 12,
+                               13, 14, 15, 7};
+// clang-format on
+const Arrangement kAllBlank{};
 
-struct Game {
-    FakeView view;
-    TBoard board{view, [] { return 0u; }};
-    explicit Game(const Arrangement& a = {})
-    {
-        view.board = &board;
-        board.Load(a);
-    }
+struct SlideCase {
+    const char* what;
+    Arrangement before;
+    int row, column;
+    TSlide slide;
+    Arrangement after;
 };
 
-} // namespace
+void PrintTo(const SlideCase& c, std::ostream* os) { *os << c.what; }
 
-TEST(Slide, OnlyTheFourNeighboursOfTheBlankMove)
+// clang-format off
+const SlideCase kSlides[] = {
+    {"TileAbove", kMiddleBlank, 1, 3, TSlide::Accepted, {1, 2, 0, 4,   5, 6, 3, 8,    9, 10, 11, 12,  13, 14, 15, 7}},
+    {"TileBelow", kMiddleBlank, 3, 3, TSlide::Accepted, {1, 2, 3, 4,   5, 6, 11, 8,   9, 10, 0, 12,   13, 14, 15, 7}},
+    {"TileLeft",  kMiddleBlank, 2, 2, TSlide::Accepted, {1, 2, 3, 4,   5, 0, 6, 8,    9, 10, 11, 12,  13, 14, 15, 7}},
+    {"TileRight", kMiddleBlank, 2, 4, TSlide::Accepted, {1, 2, 3, 4,   5, 6, 8, 0,    9, 10, 11, 12,  13, 14, 15, 7}},
+    {"TheBlankItself",  kMiddleBlank, 2, 3, TSlide::Refused, kMiddleBlank},
+    {"DiagonalUpLeft",  kMiddleBlank, 1, 2, TSlide::Refused, kMiddleBlank},
+    {"DiagonalUpRight", kMiddleBlank, 1, 4, TSlide::Refused, kMiddleBlank},
+    {"DiagonalDownLeft",  kMiddleBlank, 3, 2, TSlide::Refused, kMiddleBlank},
+    {"DiagonalDownRight", kMiddleBlank, 3, 4, TSlide::Refused, kMiddleBlank},
+    {"TwoBelow",       kMiddleBlank, 4, 3, TSlide::Refused, kMiddleBlank},
+    {"TwoLeftSameRow", kMiddleBlank, 2, 1, TSlide::Refused, kMiddleBlank},
+    {"FarCorner",      kMiddleBlank, 4, 1, TSlide::Refused, kMiddleBlank},
+    // Before the first deal every cell is blank; the first one in row-major
+    // order is the one the rule looks at.
+    {"AllBlankRightOfFirst", kAllBlank, 1, 2, TSlide::Accepted, kAllBlank},
+    {"AllBlankBelowFirst",   kAllBlank, 2, 1, TSlide::Accepted, kAllBlank},
+    {"AllBlankFirstItself",  kAllBlank, 1, 1, TSlide::Refused, kAllBlank},
+    {"AllBlankDiagonal",     kAllBlank, 2, 2, TSlide::Refused, kAllBlank},
+    {"AllBlankFarCell",      kAllBlank, 4, 4, TSlide::Refused, kAllBlank},
+    // Nowhere to slide into: nothing is attempted.
+    {"NoBlank", {5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5}, 1, 1, TSlide::None,
+                {5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5}},
+};
+// clang-format on
+
+class SlideTable : public ::testing::TestWithParam<SlideCase> {};
+
+TEST_P(SlideTable, BoardCounterAndReport)
 {
-    for (int row = 1; row <= 4; ++row) {
-        for (int column = 1; column <= 4; ++column) {
-            Game g(kMiddleBlank);
-            const std::int32_t tile = g.board.Tablero(row, column);
-            g.board.Click(row, column);
-            const bool neighbour = (row == 1 || row == 3) ? column == 3 : row == 2 && (column == 2 || column == 4);
-            if (neighbour) {
-                EXPECT_EQ(g.board.Tablero(2, 3), tile);
-                EXPECT_EQ(g.board.Tablero(row, column), 0);
-                EXPECT_EQ(g.view.events, (Events{"moves Moves :1", "cue ok.wav", "redraw"}));
-            } else {
-                EXPECT_EQ(BoardOf(g.board), kMiddleBlank) << row << "," << column;
-                EXPECT_EQ(g.board.Movimientos(), 0);
-                EXPECT_EQ(g.view.events, (Events{"cue uhoh.wav", "redraw"}));
-            }
-        }
-    }
+    const SlideCase& c = GetParam();
+    TBoard board;
+    board.Load(c.before);
+    EXPECT_EQ(board.Click(c.row, c.column), (TOutcome{c.slide, 0}));
+    EXPECT_EQ(BoardOf(board), c.after);
+    EXPECT_EQ(board.Movimientos(), c.slide == TSlide::Accepted ? 1 : 0);
+    EXPECT_EQ(std::pair(board.Fila(), board.Columna()), std::pair(c.row, c.column));
 }
 
-TEST(Slide, BlankBoardBeforeTheFirstDeal)
+INSTANTIATE_TEST_SUITE_P(Clicks, SlideTable, ::testing::ValuesIn(kSlides),
+                         [](const auto& info) { return std::string(info.param.what); });
+
+TEST(Slide, NoClickYetTouchesNoCell)
 {
-    Game g;
-    g.board.ChecaBoton();  // no click yet: (0, 0) touches no cell
-    EXPECT_EQ(g.view.events, (Events{"cue uhoh.wav", "redraw"}));
-    g.board.Click(1, 2);
-    g.board.Click(2, 1);
-    EXPECT_EQ(g.view.events, (Events{"cue uhoh.wav", "redraw", "moves Moves :1", "cue ok.wav", "redraw",
-                                     "moves Moves :2", "cue ok.wav", "redraw"}));
-    EXPECT_EQ(BoardOf(g.board), Arrangement{});
-    EXPECT_EQ(g.view.captions[1], "");
+    TBoard board;
+    EXPECT_EQ(std::pair(board.Fila(), board.Columna()), std::pair(0, 0));
+    EXPECT_EQ(board.ChecaBoton(), (TOutcome{TSlide::Refused, 0}));
+    EXPECT_EQ(board.Movimientos(), 0);
 }
 
-TEST(Slide, CoordinatesOutsideTheBoardThrow)
+TEST(Slide, SameButtonTwiceThenTheTilesNewCell)
 {
-    Game g(kMiddleBlank);
-    g.board.Click(3, 3);
+    TBoard board;
+    board.Load(kMiddleBlank);
+    EXPECT_EQ(board.Click(3, 3).Slide, TSlide::Accepted);
+    EXPECT_EQ(board.Click(3, 3).Slide, TSlide::Refused);  // now the blank
+    EXPECT_EQ(board.Click(2, 3).Slide, TSlide::Accepted);  // slides back
+    EXPECT_EQ(BoardOf(board), kMiddleBlank);
+    EXPECT_EQ(board.Movimientos(), 2);
+}
+
+TEST(Slide, CoordinatesOutsideTheBoardThrowAndChangeNothing)
+{
+    TBoard board;
+    board.Load(kMiddleBlank);
+    ASSERT_EQ(board.Click(3, 3).Slide, TSlide::Accepted);
     for (auto [r, c] : {std::pair{0, 1}, {1, 0}, {5, 1}, {1, 5}, {0, 0}, {-1, 2}}) {
-        EXPECT_THROW(g.board.Click(r, c), std::out_of_range);
-        EXPECT_THROW(g.board.Tablero(r, c), std::out_of_range);
+        EXPECT_THROW((void)board.Click(r, c), std::out_of_range);
+        EXPECT_THROW(board.Tablero(r, c), std::out_of_range);
     }
-    EXPECT_EQ(std::pair(g.board.Fila(), g.board.Columna()), std::pair(3, 3));
-    EXPECT_EQ(g.board.Movimientos(), 1);
+    EXPECT_EQ(std::pair(board.Fila(), board.Columna()), std::pair(3, 3));
+    EXPECT_EQ(board.Movimientos(), 1);
 }
 
-TEST(Redraw, CaptionsAndSearches)
+TEST(Captions, NumbersAndTheEmptyBlank)
 {
-    Game g(Juegos(10));
-    g.board.Redibuja();
-    EXPECT_EQ(g.view.captions[1], "15");
-    EXPECT_EQ(g.view.captions[10], "");
-    EXPECT_EQ(g.view.captions[11], "1");
+    EXPECT_EQ(Entero(0), "");
+    EXPECT_EQ(Entero(7), "7");
+    EXPECT_EQ(Entero(10), "10");
+    EXPECT_EQ(Entero(15), "15");
+    EXPECT_EQ(Entero(-3), "-3");
+}
 
+TEST(Searches, FirstMatchInRowMajorOrder)
+{
     // The deal searches only the 15 tile entries, never the blank's slot.
     const std::int32_t values[16] = {9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 7};
     EXPECT_FALSE(encontrado(values, 7, 15));
     EXPECT_TRUE(encontrado(values, 7, 16));
     EXPECT_FALSE(encontrado(values, 9, 0));
+    EXPECT_FALSE(encontrado(nullptr, 9, 3));
+
+    TBoard board;
+    board.Load({3, 3, 3, 3, 3, 3, 0, 3, 0, 3, 3, 3, 3, 3, 3, 0});
     int row = -1, column = -1;
-    EXPECT_TRUE(g.board.encontradox(0, row, column));
-    EXPECT_EQ(std::pair(row, column), std::pair(3, 2));
+    EXPECT_TRUE(board.encontradox(0, row, column));
+    EXPECT_EQ(std::pair(row, column), std::pair(2, 3));
+    EXPECT_FALSE(board.encontradox(8, row, column));
+    EXPECT_EQ(std::pair(row, column), std::pair(0, 0));
 }
+
+} // namespace

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+using quindle::test::Click;
 using quindle::test::WhenModal;
 
 namespace {
@@ -24,8 +25,6 @@ protected:
         return dlg.ShowModal();
     }
 };
-
-void Click(TOvalButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
 
 TEST_F(ConfirmTest, ShowsTheQuestionWithTwoButtons)
 {

@@ -159,7 +159,7 @@ TEST_F(CreditsTest, EachShowingStartsAtTheTopAndOkOrTheCloseBoxHidesIt)
             position = FDialog->Position();
             sube = FDialog->Sube;
             if (byOk)
-                QTest::mouseClick(C().OvalButton1, Qt::LeftButton, {}, C().OvalButton1->rect().center());
+                quindle::test::Click(C().OvalButton1);
             else
                 FDialog->close();
             hidden = !FDialog->isVisible();

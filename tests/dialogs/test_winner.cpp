@@ -8,11 +8,8 @@
 #include "widgets/OvalBtn.h"
 #include "widgets/ShadowLbl.h"
 
-#include <QDir>
 #include <QFile>
 #include <QMessageBox>
-#include <QTemporaryDir>
-#include <QTest>
 #include <gtest/gtest.h>
 
 using quindle::test::WhenMessageBox;
@@ -20,35 +17,22 @@ using quindle::test::WhenModal;
 
 namespace {
 
-struct SilentView : quindle::IGameView {
-    void SetTileCaption(int, const std::string&) override {}
-    void SetMovesText(const std::string&) override {}
-    void PlayCue(const std::string&) override {}
-    void Gana() override {}
-};
-
 class WinnerTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(FDir.isValid());
-        FOldDir = QDir::currentPath();
-        QDir::setCurrent(FDir.path());
-        ASSERT_TRUE(QFile::copy(QStringLiteral(QUINDLE_ASSETS_DIR "/cool.avi"), "cool.avi"));
+        ASSERT_TRUE(FDir.Valid());
+        ASSERT_TRUE(FDir.CopyAsset(QStringLiteral("cool.avi")));
         for (int i = 0; i < 125; ++i)
             FBoard.Tick();
-        for (int i = 0; i < 40; ++i)
-            FBoard.Click(1, 2);  // the blank board: every such click is a move
+        for (int i = 0; i < 40; ++i)  // the blank board: every such click is a move
+            ASSERT_EQ(FBoard.Click(1, 2).Slide, quindle::TSlide::Accepted);
         FBoard.Load(quindle::Juegos(3));
-        FBoard.ChecaPatron();
+        ASSERT_EQ(FBoard.ChecaPatron(), 3);
         FDialog = std::make_unique<TGanador>();
         FDialog->SetGame(&FBoard);
     }
-    void TearDown() override
-    {
-        FDialog.reset();
-        QDir::setCurrent(FOldDir);
-    }
+    void TearDown() override { FDialog.reset(); }
     quindle::TAnimate* Clip() { return FDialog->Controls().Animate1; }
     // Shows the dialog and runs `inside` once it is up and activated.
     void Show(std::function<void()> inside)
@@ -60,11 +44,9 @@ protected:
         FDialog->ShowModal();
     }
 
-    SilentView FView;
-    quindle::TBoard FBoard{FView};
+    quindle::test::TempCurrentDir FDir;
+    quindle::TBoard FBoard;
     std::unique_ptr<TGanador> FDialog;
-    QTemporaryDir FDir;
-    QString FOldDir;
 };
 
 TEST_F(WinnerTest, ShowsSecondsMovesAndTheModeName)
@@ -133,8 +115,7 @@ TEST_F(WinnerTest, OkStillClosesWhenTheClipIsMissing)
     bool closed = false;
     WhenModal(dialog.get(), [&](QWidget*) {
         QCoreApplication::processEvents();
-        QTest::mouseClick(dialog->Controls().OvalButton1, Qt::LeftButton, {},
-                          dialog->Controls().OvalButton1->rect().center());
+        quindle::test::Click(dialog->Controls().OvalButton1);
         closed = !dialog->isVisible();
     });
     dialog->ShowModal();

@@ -3,10 +3,8 @@
 #include "tests/platform/ClipFixtures.h"
 #include "tests/support/TestSupport.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -24,9 +22,7 @@ class AnimateTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(FDir.isValid());
-        FOldDir = QDir::currentPath();
-        QDir::setCurrent(FDir.path());
+        ASSERT_TRUE(FDir.Valid());
         UseBuiltClipModule();
         FParent.resize(200, 120);
         FAnimate = new TAnimate(&FParent);
@@ -34,11 +30,9 @@ protected:
         FAnimate->SetStopFrame(13);
         FAnimate->SetFileName(QStringLiteral("clip.avi"));
     }
-    void TearDown() override { QDir::setCurrent(FOldDir); }
-
     void Write(const std::vector<uint8_t>& bytes, const QString& name = QStringLiteral("clip.avi"))
     {
-        ASSERT_TRUE(quindle::gen::WriteBytes(FDir.filePath(name).toStdString(), bytes));
+        ASSERT_TRUE(quindle::gen::WriteBytes(FDir.FilePath(name).toStdString(), bytes));
     }
 
     void ShowParent()
@@ -71,8 +65,7 @@ protected:
         EXPECT_FALSE(FAnimate->Active());
     }
 
-    QTemporaryDir FDir;
-    QString FOldDir;
+    TempCurrentDir FDir;
     QWidget FParent;
     TAnimate* FAnimate = nullptr;
 };
@@ -215,7 +208,7 @@ TEST_F(AnimateTest, ShowsTheFramePlaying)
 
 TEST_F(AnimateTest, TheGameClipOpens)
 {
-    QDir::setCurrent(QStringLiteral(QUINDLE_ASSETS_DIR));
+    ASSERT_TRUE(FDir.CopyAsset(QStringLiteral("cool.avi")));
     FAnimate->SetFileName(QStringLiteral("cool.avi"));
     ShowParent();
     ASSERT_TRUE(FAnimate->Open());

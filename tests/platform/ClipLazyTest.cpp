@@ -2,9 +2,9 @@
 // costs start-up time and memory the game only needs at a win.
 #include "platform/ClipLoader.h"
 #include "tests/platform/ClipFixtures.h"
+#include "tests/support/TestSupport.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -20,8 +20,8 @@ bool Mapped(const char* library)
 
 TEST(ClipModule, FFmpegIsMappedOnlyFromTheFirstOpen)
 {
-    QTemporaryDir dir;
-    const QString clip = dir.filePath(QStringLiteral("clip.avi"));
+    quindle::test::TempCurrentDir dir;
+    const QString clip = dir.FilePath(QStringLiteral("clip.avi"));
     ASSERT_TRUE(quindle::gen::WriteBytes(clip.toStdString(), quindle::test::TestClip(2, 8, 8, 10)));
     quindle::test::UseBuiltClipModule();
 

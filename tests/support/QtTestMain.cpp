@@ -2,9 +2,20 @@
 // platform, the game's look (style, palette, fonts) and its pictures.
 #include "platform/ClipLoader.h"
 #include "platform/Look.h"
+#include "tests/support/TestSupport.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
+
+namespace {
+
+// A dialog answer left waiting is a failure of the test that set it up, not
+// a surprise answer in the next one.
+class UnansweredModals : public ::testing::EmptyTestEventListener {
+    void OnTestEnd(const ::testing::TestInfo&) override { quindle::test::FailUnansweredModals(); }
+};
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -14,5 +25,6 @@ int main(int argc, char** argv)
     quindle::InitLook();
     quindle::SetClipModulePath(QStringLiteral(QUINDLE_CLIP_MODULE));
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new UnansweredModals);
     return RUN_ALL_TESTS();
 }

@@ -1,6 +1,6 @@
 #include "widgets/NumSpin.h"
 
-#include "platform/CuePlayer.h"
+#include "tests/support/RecordingCues.h"
 #include "tests/support/TestSupport.h"
 
 #include <QAccessible>
@@ -19,22 +19,11 @@
 
 namespace {
 
-class TAlertCounter : public quindle::ICueBackend {
-public:
-    explicit TAlertCounter(int* alerts) : FAlerts(alerts) {}
-    void Play(const QString&) override {}
-    void Alert() override { ++*FAlerts; }
-
-private:
-    int* FAlerts;
-};
-
 // The game's selector: 39 x 21, whole numbers 1..14, no typing.
 class NumSpin : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        FPrevious = quindle::TCuePlayer::Instance().SetBackend(std::make_unique<TAlertCounter>(&Alerts));
         Window.resize(120, 60);
         Other = new QPushButton(QStringLiteral("x"), &Window);
         Other->setGeometry(60, 10, 40, 21);
@@ -51,8 +40,6 @@ protected:
         QObject::connect(Edit, &TNumSpinEdit::OnChange, [this] { ++Changes; });
         Button = Edit->SpinButton();
     }
-    void TearDown() override { quindle::TCuePlayer::Instance().SetBackend(std::move(FPrevious)); }
-
     void Key(Qt::Key key, Qt::KeyboardModifiers mods = {}) { QTest::keyClick(Edit, key, mods); }
     void FocusField()
     {
@@ -61,15 +48,14 @@ protected:
     }
     QImage Shown() { return Button->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
-    int Alerts = 0;
+    // The platform's alert sounds so far.
+    int Alerts() const { return int(FCues.Played().count(QStringLiteral("<alert>"))); }
+    quindle::test::RecordingCues FCues;
     int Changes = 0;
     QWidget Window;
     QPushButton* Other = nullptr;
     TNumSpinEdit* Edit = nullptr;
     TNumSpinButton* Button = nullptr;
-
-private:
-    std::unique_ptr<quindle::ICueBackend> FPrevious;
 };
 
 const QPoint kUpper(4, 4), kLower(14, 14);
@@ -165,7 +151,7 @@ TEST_F(NumSpin, TypingIsRefusedButArrowsAndDeleteWork)
     Key(Qt::Key_Space);
     Key(Qt::Key_Backspace);
     EXPECT_EQ(Edit->text(), QString("1"));
-    EXPECT_EQ(Alerts, 4);
+    EXPECT_EQ(Alerts(), 4);
     EXPECT_EQ(Changes, 0);
 
     Key(Qt::Key_Up);
@@ -185,7 +171,7 @@ TEST_F(NumSpin, TypingIsRefusedButArrowsAndDeleteWork)
     EXPECT_EQ(Changes, 1);
     Other->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(Edit->text(), QString("1"));
-    EXPECT_EQ(Alerts, 4);
+    EXPECT_EQ(Alerts(), 4);
 
     // With the editor on, digits go in and letters still beep.
     Edit->setEditorEnabled(true);
@@ -194,7 +180,7 @@ TEST_F(NumSpin, TypingIsRefusedButArrowsAndDeleteWork)
     Key(Qt::Key_2);
     Key(Qt::Key_Q);
     EXPECT_EQ(Edit->text(), QString("12"));
-    EXPECT_EQ(Alerts, 5);
+    EXPECT_EQ(Alerts(), 5);
 }
 
 TEST_F(NumSpin, CutAndPasteDoNothingWhileTheEditorIsOff)
@@ -275,7 +261,7 @@ TEST_F(NumSpin, KeyDownSlotsRunBeforeTheStep)
     EXPECT_EQ(Edit->text(), QString("4"));
     Key(Qt::Key_Escape);
     EXPECT_EQ(windowKeys, 1);
-    EXPECT_EQ(Alerts, 0);  // Alt with a letter types nothing
+    EXPECT_EQ(Alerts(), 0);  // Alt with a letter types nothing
 
     Edit->setArrowKeys(false);
     Key(Qt::Key_Up);
@@ -291,7 +277,7 @@ TEST_F(NumSpin, ReadOnlyBeepsInsteadOfStepping)
     FocusField();
     Key(Qt::Key_Up);
     EXPECT_EQ(Edit->text(), QString("1"));
-    EXPECT_EQ(Alerts, 2);
+    EXPECT_EQ(Alerts(), 2);
     EXPECT_EQ(tops, 0);
 }
 

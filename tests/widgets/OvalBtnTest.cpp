@@ -131,19 +131,47 @@ TEST(OvalButtonPlan, PlacesGlyphAndCaptionForEachLayout)
     EXPECT_EQ(alone.Caption, TRect{});
 }
 
-TEST(OvalButtonColor, ShiftColorSpillsOverflowIntoOtherChannels)
+struct Shift {
+    int r, g, b, percent;
+    int r2, g2, b2;
+};
+
+void PrintTo(const Shift& c, std::ostream* os)
 {
-    struct Case { TColor in; int percent; TColor out; };
-    const Case cases[] = {
-        {RGBColor(192, 192, 192), 60, clWhite}, {RGBColor(192, 192, 192), -50, RGBColor(96, 96, 96)},
-        {RGBColor(128, 128, 128), 60, RGBColor(204, 204, 204)}, {RGBColor(128, 128, 128), -50, RGBColor(64, 64, 64)},
-        {clWhite, -50, RGBColor(128, 128, 128)}, {clBlack, 60, clBlack}, {clBlack, -50, clBlack},
-        {RGBColor(200, 100, 50), 60, RGBColor(255, 225, 145)}, {RGBColor(100, 200, 50), 60, RGBColor(225, 255, 145)},
-        {RGBColor(50, 100, 200), 60, RGBColor(145, 160, 255)}, {RGBColor(255, 1, 0), 60, RGBColor(255, 154, 153)},
-        {clBtnFace, 60, clWhite},  // system colours resolve first
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(TOvalButton::ShiftColor(c.in, c.percent), c.out) << std::hex << c.in << " " << std::dec << c.percent;
+    *os << "(" << c.r << ", " << c.g << ", " << c.b << ") " << c.percent << "%";
+}
+
+class ShiftColorTable : public ::testing::TestWithParam<Shift> {};
+
+TEST_P(ShiftColorTable, ShadeWithOverflowSpilledOver)
+{
+    const Shift& c = GetParam();
+    const TColor in = c.r | c.g << 8 | c.b << 16;
+    const TColor out = TOvalButton::ShiftColor(in, c.percent);
+    EXPECT_EQ((std::array{out & 0xFF, out >> 8 & 0xFF, out >> 16 & 0xFF}), (std::array{c.r2, c.g2, c.b2}));
+    EXPECT_EQ(out >> 24, 0) << "a direct colour";
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(OvalButtonColor, ShiftColorTable, ::testing::Values(
+    Shift{192, 192, 192,  60,  255, 255, 255}, Shift{192, 192, 192, -50,   96,  96,  96},
+    Shift{128, 128, 128,  60,  204, 204, 204}, Shift{128, 128, 128, -50,   64,  64,  64},
+    Shift{255, 255, 255, -50,  128, 128, 128},
+    Shift{  0,   0,   0,  60,    0,   0,   0}, Shift{  0,   0,   0, -50,    0,   0,   0},
+    // Red spills into green and blue, green into blue and red, blue into red.
+    Shift{200, 100,  50,  60,  255, 225, 145}, Shift{100, 200,  50,  60,  225, 255, 145},
+    Shift{ 50, 100, 200,  60,  145, 160, 255}, Shift{255,   1,   0,  60,  255, 154, 153}),
+    [](const auto& info) {
+        const Shift& c = info.param;
+        return "R" + std::to_string(c.r) + "G" + std::to_string(c.g) + "B" + std::to_string(c.b)
+               + (c.percent < 0 ? "Minus" : "Plus") + std::to_string(std::abs(c.percent));
+    });
+// clang-format on
+
+TEST(OvalButtonColor, SystemColoursResolveBeforeTheShift)
+{
+    EXPECT_EQ(TOvalButton::ShiftColor(clBtnFace, 60), clWhite);
+    EXPECT_EQ(TOvalButton::ShiftColor(clBtnFace, -50), RGBColor(96, 96, 96));
 }
 
 TEST(OvalButtonAccel, FirstAmpersandMarksTheMnemonic)
