@@ -5,6 +5,7 @@
 # Usage: check_package.sh <build dir> <scratch dir> <version>
 set -euo pipefail
 build=$1 scratch=$2 version=$3
+module=usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/quindle/quindle_clip.so
 rm -rf "$scratch"
 mkdir -p "$scratch"
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -16,7 +17,7 @@ deb="$scratch/quindle_${version}_$(dpkg --print-architecture).deb"
 
 # The file list: everything we need, nothing of the build's own.
 dpkg-deb --contents "$deb" | awk '{print $6}' | sed 's|^\./|/|' | grep -v '/$' | sort >"$scratch/files"
-want=(/usr/bin/quindle /usr/lib/quindle/quindle_clip.so
+want=(/usr/bin/quindle "/$module"
   /usr/share/applications/org.quindle.quindle.desktop
   /usr/share/metainfo/org.quindle.quindle.metainfo.xml
   /usr/share/man/man6/quindle.6.gz
@@ -35,9 +36,14 @@ for d in libqt6widgets6 libcanberra0 libjpeg62-turbo libavformat libc6 \
   [[ ", $depends" == *", $d"* ]] || fail "Depends lacks $d: $depends"
 done
 
+# No maintainer scripts: a removed package then leaves nothing behind, not
+# even a "config-files" entry kept for a removal script.
+scripts=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -E 'inst$|rm$' || true)
+[ -z "$scripts" ] || fail "maintainer scripts in the package: $scripts"
+
 root="$scratch/root"
 dpkg-deb --extract "$deb" "$root"
-for elf in usr/bin/quindle usr/lib/quindle/quindle_clip.so; do
+for elf in usr/bin/quindle "$module"; do
   file -b "$root/$elf" | grep -q ', stripped' || fail "$elf is not stripped: $(file -b "$root/$elf")"
 done
 
