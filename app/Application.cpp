@@ -15,7 +15,7 @@ void SetUpApplication()
 {
     // The program's name in the task list; window captions are their own.
     QApplication::setApplicationName(QStringLiteral("Quindle..."));
-    QGuiApplication::setDesktopFileName(QStringLiteral("quindle"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quindle.quindle"));
     quindle::InitLook();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quindle.png")));
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Quindle needs, only those still missing.
-# Usage: scripts/deps.sh [play|test]
+# Usage: scripts/deps.sh [play|test|package]
 set -euo pipefail
 
 build_pkgs=(cmake g++ make pkg-config
@@ -13,11 +13,15 @@ test_pkgs=(libgtest-dev
   # the end-to-end suite: private X11 and Wayland desktops, input, accessibility
   xvfb openbox xdotool x11-utils imagemagick weston qt6-wayland
   dbus-daemon dbus-bin at-spi2-core python3 python3-gi python3-pyatspi)
+# Making and checking the Debian package: cpack's shlibdeps and strip, and
+# the validators.
+package_pkgs=(dpkg-dev file binutils lintian desktop-file-utils appstream)
 
 case "${1:-test}" in
   play) wanted=("${build_pkgs[@]}") ;;
-  test) wanted=("${build_pkgs[@]}" "${test_pkgs[@]}") ;;
-  *) echo "usage: $0 [play|test]" >&2; exit 2 ;;
+  test) wanted=("${build_pkgs[@]}" "${test_pkgs[@]}" "${package_pkgs[@]}") ;;
+  package) wanted=("${build_pkgs[@]}" "${package_pkgs[@]}") ;;
+  *) echo "usage: $0 [play|test|package]" >&2; exit 2 ;;
 esac
 
 missing=()

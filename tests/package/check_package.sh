@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a finished build and checks it as a
+# distribution would: file list, dependencies, stripped programs, and the
+# verdicts of desktop-file-validate, appstreamcli and lintian.
+# Usage: check_package.sh <build dir> <scratch dir> <version>
+set -euo pipefail
+build=$1 scratch=$2 version=$3
+module=usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/quindle/quindle_clip.so
+rm -rf "$scratch"
+mkdir -p "$scratch"
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch" >"$scratch/cpack.log" 2>&1 \
+  || { cat "$scratch/cpack.log" >&2; fail "cpack"; }
+deb="$scratch/quindle_${version}_$(dpkg --print-architecture).deb"
+[ -f "$deb" ] || fail "no $deb; made: $(ls "$scratch")"
+
+# The file list: everything we need, nothing of the build's own.
+dpkg-deb --contents "$deb" | awk '{print $6}' | sed 's|^\./|/|' | grep -v '/$' | sort >"$scratch/files"
+want=(/usr/bin/quindle "/$module"
+  /usr/share/applications/org.quindle.quindle.desktop
+  /usr/share/metainfo/org.quindle.quindle.metainfo.xml
+  /usr/share/man/man6/quindle.6.gz
+  /usr/share/doc/quindle/copyright /usr/share/doc/quindle/changelog.gz
+  /usr/share/icons/hicolor/scalable/apps/quindle.svg)
+for f in left.wav ok.wav uhoh.wav applause.wav cool.avi; do want+=("/usr/share/quindle/$f"); done
+for s in 16 24 32 48 64 128 256; do want+=("/usr/share/icons/hicolor/${s}x$s/apps/quindle.png"); done
+printf '%s\n' "${want[@]}" | sort >"$scratch/want"
+diff -u "$scratch/want" "$scratch/files" || fail "file list differs (- missing, + unexpected)"
+
+# Dependencies: from the libraries of the game and of the clip module, plus
+# what no library shows.
+depends=$(dpkg-deb --field "$deb" Depends)
+for d in libqt6widgets6 libcanberra0 libjpeg62-turbo libavformat libc6 \
+         libcanberra-pulse sound-theme-freedesktop fonts-comic-neue fonts-dejavu-extra; do
+  [[ ", $depends" == *", $d"* ]] || fail "Depends lacks $d: $depends"
+done
+
+# No maintainer scripts: a removed package then leaves nothing behind, not
+# even a "config-files" entry kept for a removal script.
+scripts=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -E 'inst$|rm$' || true)
+[ -z "$scripts" ] || fail "maintainer scripts in the package: $scripts"
+
+root="$scratch/root"
+dpkg-deb --extract "$deb" "$root"
+for elf in usr/bin/quindle "$module"; do
+  file -b "$root/$elf" | grep -q ', stripped' || fail "$elf is not stripped: $(file -b "$root/$elf")"
+done
+
+out=$(desktop-file-validate "$root/usr/share/applications/org.quindle.quindle.desktop" 2>&1) \
+  && [ -z "$out" ] || fail "desktop-file-validate: $out"
+grep -qx 'Exec=/usr/bin/quindle' "$root/usr/share/applications/org.quindle.quindle.desktop" \
+  || fail "the entry does not start /usr/bin/quindle"
+appstreamcli validate --pedantic --no-net --no-color \
+  "$root/usr/share/metainfo/org.quindle.quindle.metainfo.xml" >"$scratch/appstream" 2>&1 \
+  || { cat "$scratch/appstream" >&2; fail "appstreamcli"; }
+grep -E '^[EW]:' "$scratch/appstream" && fail "appstreamcli reports errors or warnings"
+grep -q "release version=\"$version\"" "$root/usr/share/metainfo/org.quindle.quindle.metainfo.xml" \
+  || fail "the listing has no release notes for $version"
+
+# Errors fail the check; warnings and notes are only shown.
+lintian --fail-on error --tag-display-limit 0 "$deb" >"$scratch/lintian" 2>&1 \
+  || { cat "$scratch/lintian" >&2; fail "lintian"; }
+cat "$scratch/lintian"
+rm -rf "$scratch"
+echo "package ok: $(basename "$deb")"
