@@ -1,5 +1,7 @@
 #include "app/Unit1.h"
 
+#include "app/GameKeys.h"
+
 #include "core/Patterns.h"
 #include "dialogs/Unit2.h"
 #include "dialogs/Unit3.h"
@@ -59,6 +61,12 @@ TMain::TMain(QWidget* parent)
     ui->Panel1->setFixedSize(420, TallClientHeight);
 
     ui->NumSpinEdit1->installEventFilter(this);
+    // After FormKeyDown: the selector keeps its arrows but not Start or the close key.
+    connect(ui->NumSpinEdit1, &TNumSpinEdit::OnKeyDown, this, [this](int& key, Qt::KeyboardModifiers shift) {
+        if (key != 0 && PlayKey(key, shift, false))
+            key = 0;
+    });
+    NameForAssistiveTools();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -70,6 +78,15 @@ TMain::TMain(QWidget* parent)
 }
 
 TMain::~TMain() = default;
+
+void TMain::NameForAssistiveTools()
+{
+    for (int n = 1; n <= FTiles.size(); ++n) {
+        FTiles[n - 1]->setAccessibleName(QStringLiteral("blank"));
+        FTiles[n - 1]->setAccessibleDescription(QStringLiteral("row %1, column %2").arg((n - 1) / 4 + 1).arg((n - 1) % 4 + 1));
+    }
+    ui->NumSpinEdit1->setAccessibleName(QStringLiteral("Arrangement"));
+}
 
 void TMain::FormCreate()
 {
@@ -91,7 +108,10 @@ void TMain::Suena(const QString& file)
 // The board's reports.
 void TMain::SetTileCaption(int button, const std::string& caption)
 {
-    FTiles.at(button - 1)->setText(QString::fromStdString(caption));
+    TSpeedButton* tile = FTiles.at(button - 1);
+    // Named first, so the caption's own change event already reads the new name.
+    tile->setAccessibleName(caption.empty() ? QStringLiteral("blank") : QString::fromStdString(caption));
+    tile->setText(QString::fromStdString(caption));
 }
 
 void TMain::SetMovesText(const std::string& text) { ui->ShadowLabel4->setCaption(QString::fromStdString(text)); }
@@ -240,6 +260,29 @@ void TMain::MenuMnemonicKeyDown(const QKeyEvent& event)
         }
 }
 
+bool TMain::PlayKey(int key, Qt::KeyboardModifiers shift, bool arrows)
+{
+    using namespace quindle;
+    if (key == Qt::Key_F4 && (shift & (Qt::AltModifier | Qt::ControlModifier)) == Qt::AltModifier) {
+        close();  // where no window manager takes the close shortcut first
+        return true;
+    }
+    if (IsStartKey(key, shift)) {
+        SpeedButton17Click();
+        return true;
+    }
+    TCell blank;
+    FBoard.encontradox(0, blank.row, blank.column);
+    const std::optional<TCell> from = arrows ? SlideSource(key, shift, blank) : std::nullopt;
+    if (!from)
+        return false;
+    if (OnBoard(*from))
+        TileClick(from->row, from->column);
+    else
+        Suena(QStringLiteral("uhoh.wav"));  // no tile on that side
+    return true;
+}
+
 void TMain::keyPressEvent(QKeyEvent* event)
 {
     // The selector reports its own keys and passes dialog keys on to us.
@@ -247,6 +290,8 @@ void TMain::keyPressEvent(QKeyEvent* event)
         return QMainWindow::keyPressEvent(event);
     int key = event->key();
     FormKeyDown(key, event->modifiers());
+    if (PlayKey(event->key(), event->modifiers(), true))
+        return;
     if (!event->text().isEmpty() && OfferDialogChar(this, event->text().front()))
         return;
     QMainWindow::keyPressEvent(event);

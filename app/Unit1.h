@@ -77,6 +77,9 @@ protected:
 
 private:
     void TileClick(int row, int column);
+    // The playing keys; false when the key is not one of them.
+    bool PlayKey(int key, Qt::KeyboardModifiers shift, bool arrows);
+    void NameForAssistiveTools();
     void MenuMnemonicKeyDown(const QKeyEvent& event);
     bool FormClose();
 

@@ -52,6 +52,12 @@ void TModalForm::reject() { done(mrCancel); }
 
 void TModalForm::keyPressEvent(QKeyEvent* event)
 {
+    // The close shortcut, where no window manager takes it first, closes
+    // as the close box does.
+    if (event->key() == Qt::Key_F4 && (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) == Qt::AltModifier) {
+        close();
+        return;
+    }
     // Neither button is a default or cancel button.
     switch (event->key()) {
     case Qt::Key_Escape:

@@ -1,26 +1,12 @@
 // The oval button as assistive technology sees it: a push button named by
-// its caption, with a press action that clicks it.
+// its caption, with a press action that clicks it once the caller has
+// had its answer.
 #include "widgets/OvalBtn.h"
+#include "platform/SpokenText.h"
 
 #include <QAccessibleWidget>
 
 namespace {
-
-// The caption as read out: each "&" marks the next character and is not
-// spoken, so "&&" reads as one "&".
-QString SpokenCaption(const QString& caption)
-{
-    QString out;
-    out.reserve(caption.size());
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == QLatin1Char('&')) {
-            if (++i >= caption.size())
-                break;
-        }
-        out += caption[i];
-    }
-    return out;
-}
 
 class TOvalButtonAccessible : public QAccessibleWidget {
 public:
@@ -32,7 +18,7 @@ public:
     {
         switch (t) {
         case QAccessible::Name:
-            return SpokenCaption(button()->Caption());
+            return quindle::SpokenText(button()->Caption());
         case QAccessible::Description:
             return button()->Hint();
         default:
@@ -62,8 +48,10 @@ public:
 
     void doAction(const QString& name) override
     {
+        // The click may open a modal dialog; the caller must not wait for
+        // it to close, so it runs from the event loop after we return.
         if (name == pressAction())
-            button()->Click();
+            QMetaObject::invokeMethod(button(), &TOvalButton::Click, Qt::QueuedConnection);
     }
 
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
