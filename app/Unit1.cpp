@@ -11,11 +11,13 @@
 #include "platform/GraphicControl.h"
 #include "platform/Look.h"
 #include "platform/LocaleTime.h"
+#include "platform/WindowFrame.h"
 #include "ui_Unit1.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QShowEvent>
 #include <QLayout>
 #include <QTime>
 #include <QTimer>
@@ -281,6 +283,18 @@ bool TMain::PlayKey(int key, Qt::KeyboardModifiers shift, bool arrows)
     else
         Suena(QStringLiteral("uhoh.wav"));  // no tile on that side
     return true;
+}
+
+void TMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (event->spontaneous())
+        return;  // restored by the window manager, not shown by us
+    quindle::CloseBoxOnly(this);
+    if (!FPlaced) {
+        FPlaced = true;
+        quindle::PlaceFrame(this, QPoint(270, 129));  // the layout's position, frame included
+    }
 }
 
 void TMain::keyPressEvent(QKeyEvent* event)
