@@ -81,7 +81,7 @@ void CloseBoxOnly([[maybe_unused]] QWidget* window)
 {
 #if QUINDLE_HAVE_XCB
     if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
-        if (window->windowHandle())
+        if (window->windowHandle() && x11->connection())  // offscreen offers the interface with no connection
             WriteMotifHints(x11->connection(), static_cast<xcb_window_t>(window->winId()));
 #endif
 }
