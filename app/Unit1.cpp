@@ -14,6 +14,7 @@
 #include "platform/WindowFrame.h"
 #include "ui_Unit1.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -111,8 +112,11 @@ void TMain::Suena(const QString& file)
 void TMain::SetTileCaption(int button, const std::string& caption)
 {
     TSpeedButton* tile = FTiles.at(button - 1);
-    // Named first, so the caption's own change event already reads the new name.
-    tile->setAccessibleName(caption.empty() ? QStringLiteral("blank") : QString::fromStdString(caption));
+    // Named first, so the caption's own change event already reads the new
+    // name; every tile is rewritten on each move, only changes are announced.
+    const QString name = caption.empty() ? QStringLiteral("blank") : QString::fromStdString(caption);
+    if (tile->accessibleName() != name)
+        tile->setAccessibleName(name);
     tile->setText(QString::fromStdString(caption));
 }
 
@@ -128,7 +132,23 @@ void TMain::Gana()
 
 void TMain::TileClick(int row, int column)
 {
+    quindle::TCell blank;
+    FBoard.encontradox(0, blank.row, blank.column);
     quindle::Guarded([&] { FBoard.Click(row, column); });
+    FocusLandedTile(blank);
+}
+
+void TMain::FocusLandedTile(quindle::TCell oldBlank)
+{
+    // Nothing here takes the keyboard focus, so a screen reader would have
+    // nothing to follow during play. Pointed at the tile that slid into the
+    // old blank, it reads out its number and place.
+    quindle::TCell blank;
+    FBoard.encontradox(0, blank.row, blank.column);
+    if (blank == oldBlank || !quindle::OnBoard(oldBlank) || !isActiveWindow() || focusWidget())
+        return;
+    QAccessibleEvent focus(FTiles.at((oldBlank.row - 1) * 4 + oldBlank.column - 1), QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
 }
 
 void TMain::SpeedButton1Click() { TileClick(1, 1); }
