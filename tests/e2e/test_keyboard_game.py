@@ -1,7 +1,8 @@
 """A whole game from the keyboard alone on X11: F2, O, arrows, Alt+F4, O.
 
 Also hears the change events a screen reader follows: tile names, the moves
-label's text, and none from the hidden credits."""
+label's text, the focus on the tile that slid, and none from the hidden
+credits."""
 import os
 
 import quindle_e2e as e2e
@@ -24,7 +25,7 @@ def main():
         main = game.window("Quindle", 30)
         active(game, "Quindle")
         events = Listener(["object:property-change:accessible-name", "object:text-changed:insert",
-                           "object:value-changed"])
+                           "object:value-changed", "object:state-changed:focused"])
         with e2e.step(desk, "no tile reads as the group box's title before the deal"):
             names = [e2e.name(t) for t in game.tiles()]
             assert names == ["blank"] * 16, names
@@ -57,6 +58,8 @@ def main():
             events.wait_for("object:property-change:accessible-name", "push button", board[14])
             events.wait_for("object:property-change:accessible-name", "push button", "blank")
             events.wait_for("object:text-changed:insert", "label", "Moves :1")
+            # A screen reader is pointed at the tile that slid, so it reads it out.
+            events.wait_for("object:state-changed:focused", "push button", board[14])
         with e2e.step(desk, "Down and Left slide around the blank"):
             e2e.key(desk, "Down")  # the tile above the blank at row 4 column 3
             b2 = e2e.wait_until(lambda: (c := game.captions()) != slid and c, 10, "the second slide")
