@@ -1,16 +1,15 @@
 // The tool button as assistive technology sees it: a push button named by
 // its accessible name or else its caption (never a surrounding group box's
-// title), pressed from the event loop once the caller has its answer.
+// title), pressed like any other button.
 #include "platform/SpeedButton.h"
+#include "platform/PressableAccessible.h"
 #include "platform/SpokenText.h"
-
-#include <QAccessibleWidget>
 
 namespace {
 
-class TSpeedButtonAccessible : public QAccessibleWidget {
+class TSpeedButtonAccessible : public TPressableAccessible {
 public:
-    explicit TSpeedButtonAccessible(TSpeedButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
+    explicit TSpeedButtonAccessible(TSpeedButton* button) : TPressableAccessible(button) {}
 
     TSpeedButton* Button() const { return static_cast<TSpeedButton*>(widget()); }
 
@@ -28,21 +27,8 @@ public:
         return s;
     }
 
-    QStringList actionNames() const override
-    {
-        if (!Button()->isEnabled())
-            return {};
-        return {pressAction()};
-    }
-
-    void doAction(const QString& name) override
-    {
-        // A click may open a modal dialog; the caller must not wait for it.
-        if (name == pressAction())
-            QMetaObject::invokeMethod(Button(), &QAbstractButton::click, Qt::QueuedConnection);
-    }
-
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+protected:
+    void QueueClick() override { QMetaObject::invokeMethod(Button(), &QAbstractButton::click, Qt::QueuedConnection); }
 };
 
 QAccessibleInterface* SpeedButtonFactory(const QString& className, QObject* object)

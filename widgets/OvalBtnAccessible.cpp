@@ -1,16 +1,14 @@
 // The oval button as assistive technology sees it: a push button named by
-// its caption, with a press action that clicks it once the caller has
-// had its answer.
+// its caption, pressed like any other button.
 #include "widgets/OvalBtn.h"
+#include "platform/PressableAccessible.h"
 #include "platform/SpokenText.h"
-
-#include <QAccessibleWidget>
 
 namespace {
 
-class TOvalButtonAccessible : public QAccessibleWidget {
+class TOvalButtonAccessible : public TPressableAccessible {
 public:
-    explicit TOvalButtonAccessible(TOvalButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
+    explicit TOvalButtonAccessible(TOvalButton* button) : TPressableAccessible(button) {}
 
     TOvalButton* button() const { return static_cast<TOvalButton*>(widget()); }
 
@@ -39,22 +37,8 @@ public:
         return s;
     }
 
-    QStringList actionNames() const override
-    {
-        if (!button()->isEnabled())
-            return {};
-        return {pressAction()};
-    }
-
-    void doAction(const QString& name) override
-    {
-        // The click may open a modal dialog; the caller must not wait for
-        // it to close, so it runs from the event loop after we return.
-        if (name == pressAction())
-            QMetaObject::invokeMethod(button(), &TOvalButton::Click, Qt::QueuedConnection);
-    }
-
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+protected:
+    void QueueClick() override { QMetaObject::invokeMethod(button(), &TOvalButton::Click, Qt::QueuedConnection); }
 };
 
 QAccessibleInterface* OvalButtonFactory(const QString& className, QObject* object)
