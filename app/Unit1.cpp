@@ -1,7 +1,5 @@
 #include "app/Unit1.h"
 
-#include "app/GameKeys.h"
-
 #include "core/Patterns.h"
 #include "dialogs/Unit2.h"
 #include "dialogs/Unit3.h"
@@ -10,6 +8,7 @@
 #include "platform/ErrorBox.h"
 #include "platform/GraphicControl.h"
 #include "platform/Look.h"
+#include "platform/ModalForm.h"
 #include "platform/LocaleTime.h"
 #include "platform/WindowFrame.h"
 #include "ui_Unit1.h"
@@ -285,8 +284,8 @@ void TMain::MenuMnemonicKeyDown(const QKeyEvent& event)
 bool TMain::PlayKey(int key, Qt::KeyboardModifiers shift, bool arrows)
 {
     using namespace quindle;
-    if (key == Qt::Key_F4 && (shift & (Qt::AltModifier | Qt::ControlModifier)) == Qt::AltModifier) {
-        close();  // where no window manager takes the close shortcut first
+    if (IsCloseShortcut(key, shift)) {
+        close();
         return true;
     }
     if (IsStartKey(key, shift)) {
