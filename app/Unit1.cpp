@@ -8,11 +8,13 @@
 #include "platform/ErrorBox.h"
 #include "platform/GraphicControl.h"
 #include "platform/Look.h"
+#include "platform/ModalForm.h"
 #include "platform/LocaleTime.h"
 #include "platform/TitleBar.h"
 #include "platform/WindowFrame.h"
 #include "ui_Unit1.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -63,6 +65,12 @@ TMain::TMain(QWidget* parent)
     quindle::UseOwnTitleBarIfClientDrawn(this);
 
     ui->NumSpinEdit1->installEventFilter(this);
+    // After FormKeyDown: the selector keeps its arrows but not Start or the close key.
+    connect(ui->NumSpinEdit1, &TNumSpinEdit::OnKeyDown, this, [this](int& key, Qt::KeyboardModifiers shift) {
+        if (key != 0 && PlayKey(key, shift, false))
+            key = 0;
+    });
+    NameForAssistiveTools();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -74,6 +82,15 @@ TMain::TMain(QWidget* parent)
 }
 
 TMain::~TMain() = default;
+
+void TMain::NameForAssistiveTools()
+{
+    for (int n = 1; n <= FTiles.size(); ++n) {
+        FTiles[n - 1]->setAccessibleName(QStringLiteral("blank"));
+        FTiles[n - 1]->setAccessibleDescription(QStringLiteral("row %1, column %2").arg((n - 1) / 4 + 1).arg((n - 1) % 4 + 1));
+    }
+    ui->NumSpinEdit1->setAccessibleName(QStringLiteral("Arrangement"));
+}
 
 void TMain::FormCreate()
 {
@@ -109,8 +126,16 @@ void TMain::Present(const quindle::TOutcome& outcome)
 
 void TMain::Redibuja()
 {
-    for (int n = 0; n < FTiles.size(); ++n)
-        FTiles[n]->setText(QString::fromStdString(quindle::Entero(FBoard.Tablero(n / 4 + 1, n % 4 + 1))));
+    for (int n = 0; n < FTiles.size(); ++n) {
+        TSpeedButton* tile = FTiles[n];
+        const QString caption = QString::fromStdString(quindle::Entero(FBoard.Tablero(n / 4 + 1, n % 4 + 1)));
+        // Named first, so the caption's own change event already reads the new
+        // name; every tile is rewritten on each move, only changes are announced.
+        const QString name = caption.isEmpty() ? QStringLiteral("blank") : caption;
+        if (tile->accessibleName() != name)
+            tile->setAccessibleName(name);
+        tile->setText(caption);
+    }
 }
 
 void TMain::Gana()
@@ -121,7 +146,23 @@ void TMain::Gana()
 
 void TMain::TileClick(int row, int column)
 {
+    quindle::TCell blank;
+    FBoard.encontradox(0, blank.row, blank.column);
     quindle::Guarded([&] { Present(FBoard.Click(row, column)); });
+    FocusLandedTile(blank);
+}
+
+void TMain::FocusLandedTile(quindle::TCell oldBlank)
+{
+    // Nothing here takes the keyboard focus, so a screen reader would have
+    // nothing to follow during play. Pointed at the tile that slid into the
+    // old blank, it reads out its number and place.
+    quindle::TCell blank;
+    FBoard.encontradox(0, blank.row, blank.column);
+    if (blank == oldBlank || !quindle::OnBoard(oldBlank) || !isActiveWindow() || focusWidget())
+        return;
+    QAccessibleEvent focus(FTiles.at((oldBlank.row - 1) * 4 + oldBlank.column - 1), QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
 }
 
 void TMain::SpeedButton1Click() { TileClick(1, 1); }
@@ -256,6 +297,29 @@ void TMain::MenuMnemonicKeyDown(const QKeyEvent& event)
         }
 }
 
+bool TMain::PlayKey(int key, Qt::KeyboardModifiers shift, bool arrows)
+{
+    using namespace quindle;
+    if (IsCloseShortcut(key, shift)) {
+        close();
+        return true;
+    }
+    if (IsStartKey(key, shift)) {
+        SpeedButton17Click();
+        return true;
+    }
+    TCell blank;
+    FBoard.encontradox(0, blank.row, blank.column);
+    const std::optional<TCell> from = arrows ? SlideSource(key, shift, blank) : std::nullopt;
+    if (!from)
+        return false;
+    if (OnBoard(*from))
+        TileClick(from->row, from->column);
+    else
+        Suena(QStringLiteral("uhoh.wav"));  // no tile on that side
+    return true;
+}
+
 void TMain::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
@@ -275,6 +339,8 @@ void TMain::keyPressEvent(QKeyEvent* event)
         return QMainWindow::keyPressEvent(event);
     int key = event->key();
     FormKeyDown(key, event->modifiers());
+    if (PlayKey(event->key(), event->modifiers(), true))
+        return;
     if (!event->text().isEmpty() && OfferDialogChar(this, event->text().front()))
         return;
     QMainWindow::keyPressEvent(event);

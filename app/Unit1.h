@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/GameKeys.h"
 #include "core/Board.h"
 
 #include <QList>
@@ -78,6 +79,10 @@ protected:
 
 private:
     void TileClick(int row, int column);
+    // The playing keys; false when the key is not one of them.
+    bool PlayKey(int key, Qt::KeyboardModifiers shift, bool arrows);
+    void NameForAssistiveTools();
+    void FocusLandedTile(quindle::TCell oldBlank);
     void MenuMnemonicKeyDown(const QKeyEvent& event);
     bool FormClose();
 

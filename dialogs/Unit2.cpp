@@ -25,6 +25,7 @@ TOKRightDlg::TOKRightDlg(QWidget* parent) : TModalForm(parent), ui(std::make_uni
 
     // The labels have fitted their fixed texts; the contents end below the last.
     FitContents();
+    connect(ui->ScrollBox1->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int v) { FPosition = v; });
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(50);
@@ -43,7 +44,7 @@ void TOKRightDlg::LoadBanner(const QByteArray& jpeg)
         ui->Image2->setPixmap(QPixmap::fromImage(picture));
 }
 
-int TOKRightDlg::Position() const { return ui->ScrollBox1->verticalScrollBar()->value(); }
+int TOKRightDlg::Position() const { return FPosition; }
 
 int TOKRightDlg::Range() const { return ui->ScrollBox1->widget()->height(); }
 
@@ -71,17 +72,21 @@ void TOKRightDlg::FitContents()
 void TOKRightDlg::FormActivate()
 {
     Sube = true;
+    FPosition = 0;
     ui->ScrollBox1->verticalScrollBar()->setValue(0);
 }
 
 void TOKRightDlg::Timer1Timer()
 {
-    // Hidden, the bar still moves, and nothing is painted until it shows.
+    // Hidden, only the position moves: the bar would report every step to
+    // assistive tools and paint for nobody. Each showing starts at the top.
     QScrollBar* bar = ui->ScrollBox1->verticalScrollBar();
-    bar->setValue(bar->value() + (Sube ? 1 : -1));
-    if (bar->value() >= Range() - 200)
+    FPosition = std::clamp(FPosition + (Sube ? 1 : -1), bar->minimum(), bar->maximum());
+    if (isVisible())
+        bar->setValue(FPosition);
+    if (FPosition >= Range() - 200)
         Sube = false;
-    if (bar->value() <= 0)
+    if (FPosition <= 0)
         Sube = true;
 }
 

@@ -45,6 +45,9 @@ protected:
 private:
     void FitContents();
 
+    // The scroll position, kept here while the dialog is hidden.
+    int FPosition = 0;
+
     std::unique_ptr<Ui::TOKRightDlg> ui;
 };
 

@@ -4,6 +4,8 @@
 #include "core/Patterns.h"
 #include "ui_Unit3.h"
 
+#include <QAccessible>
+
 TGanador* Ganador = nullptr;
 
 TGanador::TGanador(QWidget* parent) : TModalForm(parent), ui(std::make_unique<Ui::TGanador>())
@@ -28,4 +30,22 @@ void TGanador::OKBtnClick()
 {
     ui->Animate1->SetActive(false);
     close();
+}
+
+bool TGanador::event(QEvent* event)
+{
+    // Nothing here takes the focus, and screen readers read only the longer
+    // texts of a dialog on their own; pointing them at the mode name once the
+    // dialog is active has it read right after them.
+    if (event->type() == QEvent::WindowActivate)
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (!isActiveWindow())
+                    return;
+                QAccessibleEvent focus(ui->ShadowLabel3, QAccessible::Focus);
+                QAccessible::updateAccessibility(&focus);
+            },
+            Qt::QueuedConnection);
+    return TModalForm::event(event);
 }

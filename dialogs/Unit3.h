@@ -29,6 +29,7 @@ public slots:
 
 protected:
     void FormActivate() override;
+    bool event(QEvent* event) override;
 
 private:
     std::unique_ptr<Ui::TGanador> ui;

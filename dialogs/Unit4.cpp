@@ -2,6 +2,8 @@
 
 #include "ui_Unit4.h"
 
+#include <QKeyEvent>
+
 TOKBottomDlg* OKBottomDlg = nullptr;
 
 TOKBottomDlg::TOKBottomDlg(QWidget* parent) : TModalForm(parent), ui(std::make_unique<Ui::TOKBottomDlg>())
@@ -18,4 +20,23 @@ void TOKBottomDlg::CancelBtnClick()
 {
     SetModalResult(mrNone);
     close();  // a modal dialog closed this way answers mrCancel
+}
+
+void TOKBottomDlg::keyPressEvent(QKeyEvent* event)
+{
+    if (!(event->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier))) {
+        switch (event->key()) {
+        case Qt::Key_O:
+        case Qt::Key_Y:
+            OKBtnClick();
+            return;
+        case Qt::Key_C:
+        case Qt::Key_N:
+            CancelBtnClick();
+            return;
+        default:
+            break;
+        }
+    }
+    TModalForm::keyPressEvent(event);
 }

@@ -22,6 +22,10 @@ public slots:
     void OKBtnClick();
     void CancelBtnClick();
 
+protected:
+    // O or Y answers OK, C or N answers Cancel.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     std::unique_ptr<Ui::TOKBottomDlg> ui;
 };

@@ -56,6 +56,10 @@ void TModalForm::reject() { done(mrCancel); }
 
 void TModalForm::keyPressEvent(QKeyEvent* event)
 {
+    if (IsCloseShortcut(event->key(), event->modifiers())) {
+        close();  // as the close box does
+        return;
+    }
     // Neither button is a default or cancel button.
     switch (event->key()) {
     case Qt::Key_Escape:
@@ -95,4 +99,9 @@ void TModalForm::showEvent(QShowEvent* event)
     const QSize outer = size().grownBy(frame);
     quindle::PlaceFrame(this, QPoint(area.left() + std::max(0, (area.width() - outer.width()) / 2),
                                      area.top() + std::max(0, (area.height() - outer.height()) / 2)));
+}
+
+bool IsCloseShortcut(int key, Qt::KeyboardModifiers modifiers)
+{
+    return key == Qt::Key_F4 && (modifiers & (Qt::AltModifier | Qt::ControlModifier)) == Qt::AltModifier;
 }

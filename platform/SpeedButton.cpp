@@ -7,6 +7,7 @@
 
 TSpeedButton::TSpeedButton(QWidget* parent) : QToolButton(parent)
 {
+    InstallSpeedButtonAccessibility();
     setFocusPolicy(Qt::NoFocus);
 }
 

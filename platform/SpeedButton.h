@@ -42,3 +42,6 @@ private:
     int FLayout = blGlyphLeft;
     int FSpacing = 4;
 };
+
+// Registers the tool button with the accessibility framework (once).
+void InstallSpeedButtonAccessibility();

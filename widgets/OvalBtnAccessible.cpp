@@ -1,30 +1,14 @@
 // The oval button as assistive technology sees it: a push button named by
-// its caption, with a press action that clicks it.
+// its caption, pressed like any other button.
 #include "widgets/OvalBtn.h"
-
-#include <QAccessibleWidget>
+#include "platform/PressableAccessible.h"
+#include "platform/SpokenText.h"
 
 namespace {
 
-// The caption as read out: each "&" marks the next character and is not
-// spoken, so "&&" reads as one "&".
-QString SpokenCaption(const QString& caption)
-{
-    QString out;
-    out.reserve(caption.size());
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == QLatin1Char('&')) {
-            if (++i >= caption.size())
-                break;
-        }
-        out += caption[i];
-    }
-    return out;
-}
-
-class TOvalButtonAccessible : public QAccessibleWidget {
+class TOvalButtonAccessible : public TPressableAccessible {
 public:
-    explicit TOvalButtonAccessible(TOvalButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
+    explicit TOvalButtonAccessible(TOvalButton* button) : TPressableAccessible(button) {}
 
     TOvalButton* button() const { return static_cast<TOvalButton*>(widget()); }
 
@@ -32,7 +16,7 @@ public:
     {
         switch (t) {
         case QAccessible::Name:
-            return SpokenCaption(button()->Caption());
+            return quindle::SpokenText(button()->Caption());
         case QAccessible::Description:
             return button()->Hint();
         default:
@@ -53,20 +37,8 @@ public:
         return s;
     }
 
-    QStringList actionNames() const override
-    {
-        if (!button()->isEnabled())
-            return {};
-        return {pressAction()};
-    }
-
-    void doAction(const QString& name) override
-    {
-        if (name == pressAction())
-            button()->Click();
-    }
-
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+protected:
+    void QueueClick() override { QMetaObject::invokeMethod(button(), &TOvalButton::Click, Qt::QueuedConnection); }
 };
 
 QAccessibleInterface* OvalButtonFactory(const QString& className, QObject* object)

@@ -13,6 +13,23 @@ namespace quindle {
 void InstallShadowLabelAccessibility();
 }
 
+namespace {
+// Tells assistive tools that the text read out changed: its name, and its
+// text as a whole replaced. A label in a hidden window keeps quiet.
+void AnnounceText(TCustomShadowLabel* label, const QString& before)
+{
+    if (!label->isVisible())
+        return;
+    QAccessibleEvent named(label, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
+    const QString after = label->PlainCaption();
+    if (after == before)
+        return;
+    QAccessibleTextUpdateEvent text(label, 0, before, after);
+    QAccessible::updateAccessibility(&text);
+}
+}
+
 void PaintShadowedText(TCanvas* canvas, const QString& text, int length, TRect& r, unsigned flags,
                        int shadowSize, TColor shadowRGB, TCustomShadowLabel::TShadowPosition pos)
 {
@@ -51,11 +68,11 @@ void TCustomShadowLabel::setCaption(const QString& caption)
 {
     if (caption == FCaption)
         return;
+    const QString before = PlainCaption();
     FCaption = caption;
     Invalidate();
     FitToText();
-    QAccessibleEvent changed(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
+    AnnounceText(this, before);
 }
 
 void TCustomShadowLabel::setAlignment(TAlignment alignment)
@@ -120,10 +137,10 @@ void TCustomShadowLabel::setShowAccelChar(bool show)
 {
     if (show == FShowAccelChar)
         return;
+    const QString before = PlainCaption();
     FShowAccelChar = show;
     Invalidate();
-    QAccessibleEvent changed(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
+    AnnounceText(this, before);
 }
 
 void TCustomShadowLabel::setShowFocus(bool show)

@@ -64,12 +64,27 @@ TEST_F(ConfirmTest, EscapeAndEnterDoNothing)
     EXPECT_EQ(answer, TModalForm::mrOk);
 }
 
+TEST_F(ConfirmTest, LettersAnswerAndAltF4Cancels)
+{
+    EXPECT_EQ(AnswerWith([this] { QTest::keyClick(&dlg, Qt::Key_Y, Qt::ShiftModifier); }), TModalForm::mrOk);
+    EXPECT_EQ(AnswerWith([this] { QTest::keyClick(&dlg, Qt::Key_N); }), TModalForm::mrCancel);
+    bool stillOpen = false;
+    EXPECT_EQ(AnswerWith([this, &stillOpen] {
+                  QTest::keyClick(&dlg, Qt::Key_O, Qt::AltModifier);  // Alt and Ctrl keep their meaning
+                  QTest::keyClick(&dlg, Qt::Key_O, Qt::ControlModifier);
+                  stillOpen = dlg.isVisible();
+                  QTest::keyClick(&dlg, Qt::Key_F4, Qt::AltModifier);
+              }),
+              TModalForm::mrCancel);
+    EXPECT_TRUE(stillOpen);
+}
+
 TEST_F(ConfirmTest, ATypedMnemonicPressesItsButton)
 {
-    c.OvalButton2->setCaption("&CANCEL");
+    c.OvalButton2->setCaption("CANCE&L");
     EXPECT_EQ(AnswerWith([this] {
                   QTest::keyClick(&dlg, Qt::Key_X);  // no button has it: nothing happens
-                  QTest::keyClick(&dlg, Qt::Key_C);
+                  QTest::keyClick(&dlg, Qt::Key_L);
                   if (dlg.isVisible())
                       dlg.OKBtnClick();  // the mnemonic failed: end the loop all the same
               }),
