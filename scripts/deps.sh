@@ -12,7 +12,9 @@ build_pkgs=(cmake g++ make pkg-config
 test_pkgs=(libgtest-dev
   # the end-to-end suite: private X11 and Wayland desktops, input, accessibility
   xvfb openbox xdotool x11-utils imagemagick weston qt6-wayland
-  dbus-daemon dbus-bin at-spi2-core python3 python3-gi python3-pyatspi)
+  dbus-daemon dbus-bin at-spi2-core python3 python3-gi python3-pyatspi
+  # the screen reader whose speech log one test reads
+  orca)
 # Making and checking the Debian package: cpack's shlibdeps and strip, and
 # the validators.
 package_pkgs=(dpkg-dev file binutils lintian desktop-file-utils appstream)
