@@ -9,11 +9,14 @@
 #include "platform/GraphicControl.h"
 #include "platform/Look.h"
 #include "platform/LocaleTime.h"
+#include "platform/TitleBar.h"
+#include "platform/WindowFrame.h"
 #include "ui_Unit1.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QShowEvent>
 #include <QLayout>
 #include <QTime>
 #include <QTimer>
@@ -57,6 +60,7 @@ TMain::TMain(QWidget* parent)
     // The window keeps the size of its client area; the player cannot resize it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     ui->Panel1->setFixedSize(420, TallClientHeight);
+    quindle::UseOwnTitleBarIfClientDrawn(this);
 
     ui->NumSpinEdit1->installEventFilter(this);
 
@@ -238,6 +242,18 @@ void TMain::MenuMnemonicKeyDown(const QKeyEvent& event)
             FormKeyDown(key, event.modifiers());
             return;
         }
+}
+
+void TMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (event->spontaneous())
+        return;  // restored by the window manager, not shown by us
+    quindle::CloseBoxOnly(this);
+    if (!FPlaced) {
+        FPlaced = true;
+        quindle::PlaceFrame(this, QPoint(270, 129));  // the layout's position, frame included
+    }
 }
 
 void TMain::keyPressEvent(QKeyEvent* event)

@@ -74,6 +74,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void TileClick(int row, int column);
@@ -90,6 +91,7 @@ private:
     quindle::TBoard FBoard;
     QList<TSpeedButton*> FTiles;
     QTimer* Timer1 = nullptr;
+    bool FPlaced = false;
 };
 
 extern TMain* Main;

@@ -3,9 +3,12 @@
 #include "platform/ErrorBox.h"
 #include "platform/GraphicControl.h"
 #include "platform/Look.h"
+#include "platform/TitleBar.h"
+#include "platform/WindowFrame.h"
 
 #include <QKeyEvent>
 #include <QScreen>
+#include <QShowEvent>
 
 namespace {
 QMargins FrameMargins(const QWidget* window)
@@ -26,6 +29,7 @@ TModalForm::TModalForm(QWidget* parent)
 void TModalForm::FinishLayout()
 {
     quindle::ApplyFontHeights(this);
+    quindle::UseOwnTitleBarIfClientDrawn(this);
     setFixedSize(size());
 }
 
@@ -70,8 +74,14 @@ void TModalForm::keyPressEvent(QKeyEvent* event)
 void TModalForm::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (FPlaced)
+    if (event->spontaneous())
         return;
+    quindle::CloseBoxOnly(this);
+    if (FPlaced) {
+        // Reopened where the player left it; the frame is known by now.
+        quindle::PlaceFrame(this, frameGeometry().topLeft());
+        return;
+    }
     FPlaced = true;
     const QScreen* s = screen();
     if (!s)
@@ -83,6 +93,6 @@ void TModalForm::showEvent(QShowEvent* event)
         frame = FrameMargins(parentWidget()->window());
     const QRect area = s->geometry();
     const QSize outer = size().grownBy(frame);
-    move(area.left() + std::max(0, (area.width() - outer.width()) / 2),
-         area.top() + std::max(0, (area.height() - outer.height()) / 2));
+    quindle::PlaceFrame(this, QPoint(area.left() + std::max(0, (area.width() - outer.width()) / 2),
+                                     area.top() + std::max(0, (area.height() - outer.height()) / 2)));
 }

@@ -7,9 +7,12 @@ build_pkgs=(cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libjpeg62-turbo-dev
   libavformat-dev libavcodec-dev libswscale-dev libavutil-dev
-  libcanberra-dev libcanberra-pulse sound-theme-freedesktop
+  libcanberra-dev libcanberra-pulse sound-theme-freedesktop libxcb1-dev
   fonts-comic-neue fonts-dejavu-core fonts-dejavu-extra)
-test_pkgs=(libgtest-dev)
+test_pkgs=(libgtest-dev
+  # the end-to-end suite: private X11 and Wayland desktops, input, accessibility
+  xvfb openbox xdotool x11-utils imagemagick weston qt6-wayland
+  dbus-daemon dbus-bin at-spi2-core python3 python3-gi python3-pyatspi)
 
 case "${1:-test}" in
   play) wanted=("${build_pkgs[@]}") ;;
