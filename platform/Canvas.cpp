@@ -262,33 +262,10 @@ void TCanvas::BrushCopy(const TRect& dest, const QImage& src, const TRect& srcRe
         return;
     const QRgb key = ColorToQColor(transparent).rgb() & 0xFFFFFF;
     const int w = std::min(dest.Width(), srcRect.Width()), h = std::min(dest.Height(), srcRect.Height());
-    if (Scale() != 1.0) {
-        ScaledBrushCopy(dest, src, srcRect, key, w, h);
-        return;
-    }
-    const bool fill = Brush.Style == TBrushStyle::bsSolid;
-    const QColor brush = ColorToQColor(Brush.Color);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const int sx = srcRect.Left + x, sy = srcRect.Top + y;
-            if (!src.valid(sx, sy))
-                continue;
-            const QRgb px = src.pixel(sx, sy);
-            if ((px & 0xFFFFFF) == key) {
-                if (fill)
-                    SetDevicePixel(dest.Left + x, dest.Top + y, brush);
-            } else {
-                SetDevicePixel(dest.Left + x, dest.Top + y, QColor::fromRgb(px | 0xFF000000u));
-            }
-        }
-}
-
-void TCanvas::ScaledBrushCopy(const TRect& dest, const QImage& src, const TRect& srcRect, QRgb key, int w, int h)
-{
     if (w <= 0 || h <= 0)
         return;
-    // The picture as drawn at one to one, with see-through pixels clear,
-    // enlarged as a whole so that its edges are smoothed against them.
+    // The picture as drawn at one to one, with see-through pixels clear;
+    // on a finer grid it is enlarged as a whole, its edges smoothed.
     QImage art(w, h, QImage::Format_ARGB32_Premultiplied);
     art.fill(Qt::transparent);
     const bool fill = Brush.Style == TBrushStyle::bsSolid;
@@ -316,7 +293,7 @@ void TCanvas::ScaledBrushCopy(const TRect& dest, const QImage& src, const TRect&
                 FTarget->setPixelColor(tx, ty, c);
                 continue;
             }
-            // Smoothed edge: over what is there.
+            // A smoothed edge: over what is there.
             const QColor under = FTarget->pixelColor(tx, ty);
             const double a = c.alphaF(), b = under.alphaF() * (1 - a), out = a + b;
             auto mix = [&](double top, double bottom) { return (top * a + bottom * b) / out; };

@@ -123,7 +123,6 @@ private:
     // A one-pixel line on a finer grid: the pixels swept by a logical pixel
     // moving from (x0, y0) to just before (x1, y1).
     void ScaledLine(int x0, int y0, int x1, int y1, const QColor& c);
-    void ScaledBrushCopy(const TRect& dest, const QImage& src, const TRect& srcRect, QRgb key, int w, int h);
 
     QImage* FTarget = nullptr;
     int FPenX = 0, FPenY = 0;

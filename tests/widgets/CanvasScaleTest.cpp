@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 const QColor Red(255, 0, 0), Blue(0, 0, 255), Green(0, 255, 0);
@@ -15,21 +17,21 @@ QImage Target(QSize logical, double scale)
 }
 
 // The device pixels of one row or column holding colour c.
+std::vector<int> Matching(int count, const std::function<QColor(int)>& at, const QColor& c)
+{
+    std::vector<int> hits;
+    for (int i = 0; i < count; ++i)
+        if (at(i) == c)
+            hits.push_back(i);
+    return hits;
+}
 std::vector<int> Row(const QImage& img, int y, const QColor& c)
 {
-    std::vector<int> xs;
-    for (int x = 0; x < img.width(); ++x)
-        if (img.pixelColor(x, y) == c)
-            xs.push_back(x);
-    return xs;
+    return Matching(img.width(), [&](int x) { return img.pixelColor(x, y); }, c);
 }
 std::vector<int> Column(const QImage& img, int x, const QColor& c)
 {
-    std::vector<int> ys;
-    for (int y = 0; y < img.height(); ++y)
-        if (img.pixelColor(x, y) == c)
-            ys.push_back(y);
-    return ys;
+    return Matching(img.height(), [&](int y) { return img.pixelColor(x, y); }, c);
 }
 
 TEST(CanvasScale, FillsMeetWithoutGapOrOverlapAtOneAndAHalf)

@@ -6,6 +6,7 @@
 #include "widgets/ShadowLbl.h"
 
 #include "platform/Look.h"
+#include "platform/SpeedButton.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -151,6 +152,31 @@ TEST_F(SCALE_SUITE, SpinButtonShowsAPressAtOnce)
     EXPECT_EQ(Mismatches(Alone(button), top, Any), 0);
     Send(button, QEvent::MouseButtonRelease, QPoint(3, 3), Qt::NoButton);
     EXPECT_EQ(Mismatches(Alone(button), button->StateImage(TSpinHalf::None), Any), 0);
+}
+
+TEST_F(SCALE_SUITE, SpeedButtonGlyphIsNotEnlargedBlockByBlock)
+{
+    // A diagonal on a white background.
+    QImage art(8, 8, QImage::Format_RGB32);
+    art.fill(Qt::white);
+    for (int i = 0; i < 8; ++i)
+        art.setPixelColor(i, i, Qt::red);
+    TSpeedButton b(&Host);
+    b.setGeometry(10, 10, 40, 40);
+    b.setGlyph(QPixmap::fromImage(art));
+    Show();
+    const TSpeedButton::Placement p = b.Place(false);
+    const QImage shown = Alone(&b).copy(QRect(p.glyph.topLeft() * Scale, p.glyph.size() * Scale));
+    const QImage blocky = art.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    int red = 0, differ = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) {
+            const QColor c = shown.pixelColor(x, y);
+            red += c.red() > 200 && c.green() < 60;
+            differ += c.rgb() != blocky.pixel(x, y);
+        }
+    EXPECT_GE(red, 8);
+    EXPECT_GT(differ, 8);
 }
 
 } // namespace
