@@ -122,7 +122,7 @@ const QImage& TNumSpinButton::StateImage(TSpinHalf half)
 {
     // At the resolution of whatever is being painted, else the window's.
     const QImage* target = Canvas()->Target();
-    const qreal ratio = target ? target->devicePixelRatio() : devicePixelRatioF();
+    const qreal ratio = target && !target->isNull() ? target->devicePixelRatio() : devicePixelRatioF();
     if (FImagesStale || FNormalImage.size() != TCanvas::DeviceSize(size().expandedTo(QSize(1, 1)), ratio)
         || FNormalImage.devicePixelRatio() != ratio) {
         RenderAllStates(ratio);
