@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QString>
 
+#include <cmath>
+
 // A rectangle whose right and bottom bounds are exclusive, as the drawing
 // calls of the game's widgets take them.
 struct TRect {
@@ -43,12 +45,28 @@ enum TextFlag : unsigned {
 // Pixel drawing on an image, with pen, brush and font that keep their
 // settings between calls. Shapes are rasterised here rather than by
 // QPainter so that every pixel is where the widgets expect it.
+//
+// Coordinates are logical pixels. An image with a device pixel ratio above
+// 1 is drawn at its own resolution: shapes on its finer grid, a one-pixel
+// pen as wide as one logical pixel, text and pictures at full detail.
 class TCanvas {
 public:
     explicit TCanvas(QImage* target = nullptr) : FTarget(target) {}
 
     void SetTarget(QImage* target) { FTarget = target; }
     QImage* Target() const { return FTarget; }
+
+    // Device pixels per logical pixel of the target (1 without one).
+    qreal Scale() const { return FTarget ? FTarget->devicePixelRatio() : 1.0; }
+    // The device pixel edge for the logical edge v: device pixels whose
+    // centres lie in (a*scale, b*scale] belong to the logical span [a, b).
+    static int ToDevice(int v, qreal scale) { return int(std::floor(v * scale + 0.5)); }
+    static QSize DeviceSize(QSize logical, qreal scale)
+    {
+        return {ToDevice(logical.width(), scale), ToDevice(logical.height(), scale)};
+    }
+    // A transparent image for drawing the logical size at the given scale.
+    static QImage NewSurface(QSize logical, qreal scale, QImage::Format format);
 
     TPen Pen;
     TBrush Brush;
@@ -92,10 +110,20 @@ public:
     void SetPixel(int x, int y, const QColor& c);
 
     // The font as it is drawn: small sizes without antialiasing, as on the
-    // classic desktop; large ones smoothed.
-    static QFont DrawingFont(const QFont& f);
+    // classic desktop; large ones smoothed. The size that counts is in
+    // device pixels, so text enlarged for a dense screen is smoothed as the
+    // system's own text beside it.
+    static QFont DrawingFont(const QFont& f, qreal scale = 1.0);
 
 private:
+    TRect DeviceRect(const TRect& r) const;
+    // Fills the device pixels of r, clipped to the target.
+    void FillDevice(const TRect& r, const QColor& c);
+    void SetDevicePixel(int x, int y, const QColor& c);
+    // A one-pixel line on a finer grid: the pixels swept by a logical pixel
+    // moving from (x0, y0) to just before (x1, y1).
+    void ScaledLine(int x0, int y0, int x1, int y1, const QColor& c);
+
     QImage* FTarget = nullptr;
     int FPenX = 0, FPenY = 0;
 };

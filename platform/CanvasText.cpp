@@ -161,7 +161,9 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags)
         return height;
     QPainter p(FTarget);
     p.setClipRect(QRect(r.Left, r.Top, r.Width(), r.Height()));
-    p.setFont(font);
+    // Laid out in logical pixels as measured above; drawn at the target's
+    // own resolution.
+    p.setFont(DrawingFont(Font, Scale()));
     const QColor color = ColorToQColor(FontColor);
     p.setPen(color);
     const int underlineHeight = std::max(1, fm.lineWidth());

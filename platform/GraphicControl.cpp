@@ -31,12 +31,25 @@ TColor TGraphicControl::ContainerColor() const
 
 void TGraphicControl::PrepareSurface()
 {
-    if (FSurface.size() != size()) {
-        FSurface = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
-        FSurface.fill(Qt::transparent);
+    // Follows the window onto denser screens, where the surface holds more
+    // pixels than the control's logical size.
+    const qreal ratio = devicePixelRatioF();
+    const QSize logical = size().expandedTo(QSize(1, 1));
+    if (FSurface.size() != TCanvas::DeviceSize(logical, ratio) || FSurface.devicePixelRatio() != ratio) {
+        FSurface = TCanvas::NewSurface(logical, ratio, QImage::Format_ARGB32_Premultiplied);
         FCanvas.SetTarget(&FSurface);
         FFullPending = true;
     }
+}
+
+QImage TGraphicControl::PaintToImage(qreal ratio)
+{
+    QImage image = TCanvas::NewSurface(size().expandedTo(QSize(1, 1)), ratio, QImage::Format_ARGB32_Premultiplied);
+    QImage* own = FCanvas.Target();
+    FCanvas.SetTarget(&image);
+    Paint();
+    FCanvas.SetTarget(own);
+    return image;
 }
 
 void TGraphicControl::paintEvent(QPaintEvent* event)
@@ -50,7 +63,10 @@ void TGraphicControl::paintEvent(QPaintEvent* event)
     }
     QPainter p(this);
     p.setCompositionMode(Opaque() ? QPainter::CompositionMode_Source : QPainter::CompositionMode_SourceOver);
-    p.drawImage(event->rect(), FSurface, event->rect());
+    const QRect dirty = event->rect();
+    const qreal ratio = FSurface.devicePixelRatio();
+    p.drawImage(QRectF(dirty), FSurface,
+                QRectF(dirty.x() * ratio, dirty.y() * ratio, dirty.width() * ratio, dirty.height() * ratio));
 }
 
 void TGraphicControl::resizeEvent(QResizeEvent* event)

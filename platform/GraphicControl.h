@@ -43,6 +43,10 @@ public:
     // Full repaints carried out so far (tests and the gallery look at it).
     int FullPaintCount() const { return FFullPaints; }
 
+    // A full paint into a fresh image at the given device pixel ratio,
+    // leaving the control's own surface alone.
+    QImage PaintToImage(qreal ratio);
+
 protected:
     // Draws the whole control on Canvas(); the surface is clear when called.
     virtual void Paint() = 0;
@@ -51,7 +55,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-    // Makes sure the surface has the control's size, clearing it if not.
+    // Makes sure the surface has the control's size at the window's device
+    // pixel ratio, clearing it if not.
     void PrepareSurface();
 
 private:

@@ -1,5 +1,8 @@
 #include "platform/SpeedButton.h"
 
+#include "platform/Canvas.h"
+#include "platform/PixelArtScale.h"
+
 #include <QBitmap>
 #include <QPainter>
 #include <QStyleOptionToolButton>
@@ -19,7 +22,17 @@ void TSpeedButton::setGlyph(const QPixmap& glyph)
         const QColor key = img.pixelColor(0, img.height() - 1);
         FGlyph.setMask(QBitmap::fromImage(img.createMaskFromColor(key.rgb(), Qt::MaskInColor)));
     }
+    FFineGlyph = QImage();
     update();
+}
+
+const QImage& TSpeedButton::GlyphAt(qreal ratio)
+{
+    if (FFineGlyph.isNull() || FFineGlyph.devicePixelRatio() != ratio) {
+        FFineGlyph = ScalePixelArt(FGlyph.toImage(), TCanvas::DeviceSize(FGlyph.size(), ratio));
+        FFineGlyph.setDevicePixelRatio(ratio);
+    }
+    return FFineGlyph;
 }
 
 void TSpeedButton::setGlyphLayout(int layout)
@@ -83,8 +96,14 @@ void TSpeedButton::paintEvent(QPaintEvent*)
         painter.drawPrimitive(QStyle::PE_PanelButtonCommand, panel);
     }
     const Placement p = Place(sunken);
-    if (!FGlyph.isNull())
-        painter.drawPixmap(p.glyph.topLeft(), FGlyph);
+    if (!FGlyph.isNull()) {
+        // On a denser screen the painter would enlarge it block by block.
+        const qreal ratio = devicePixelRatioF();
+        if (ratio == 1.0)
+            painter.drawPixmap(p.glyph.topLeft(), FGlyph);
+        else
+            painter.drawImage(p.glyph.topLeft(), GlyphAt(ratio));
+    }
     if (!text().isEmpty()) {
         painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
         painter.drawText(p.caption, Qt::AlignCenter | Qt::TextSingleLine, text());

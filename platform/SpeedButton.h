@@ -38,7 +38,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The glyph for a denser screen, made when first drawn there.
+    const QImage& GlyphAt(qreal ratio);
+
     QPixmap FGlyph;
+    QImage FFineGlyph;
     int FLayout = blGlyphLeft;
     int FSpacing = 4;
 };

@@ -97,7 +97,7 @@ TNumSpinButton::TNumSpinButton(QWidget* parent) : TGraphicControl(parent)
     FDownGlyph = LoadGlyph("NUMSPINDOWN");
     SetOpaque(true);
     resize(20, 20);
-    RenderAllStates();
+    RenderAllStates(devicePixelRatioF());
 }
 
 void TNumSpinButton::setUpGlyph(const QImage& glyph)
@@ -120,8 +120,12 @@ TSpinHalf TNumSpinButton::HalfAt(const QPoint& p) const
 
 const QImage& TNumSpinButton::StateImage(TSpinHalf half)
 {
-    if (FImagesStale || FNormalImage.size() != size()) {
-        RenderAllStates();
+    // At the resolution of whatever is being painted, else the window's.
+    const QImage* target = Canvas()->Target();
+    const qreal ratio = target && !target->isNull() ? target->devicePixelRatio() : devicePixelRatioF();
+    if (FImagesStale || FNormalImage.size() != TCanvas::DeviceSize(size().expandedTo(QSize(1, 1)), ratio)
+        || FNormalImage.devicePixelRatio() != ratio) {
+        RenderAllStates(ratio);
         FImagesStale = false;
     }
     switch (half) {
@@ -131,11 +135,11 @@ const QImage& TNumSpinButton::StateImage(TSpinHalf half)
     }
 }
 
-void TNumSpinButton::RenderState(QImage& image, TSpinHalf half) const
+void TNumSpinButton::RenderState(QImage& image, TSpinHalf half, qreal ratio) const
 {
     const int W = width(), H = height();
     const bool top = half == TSpinHalf::Top, bottom = half == TSpinHalf::Bottom;
-    image = QImage(std::max(W, 1), std::max(H, 1), QImage::Format_RGB32);
+    image = TCanvas::NewSurface(QSize(std::max(W, 1), std::max(H, 1)), ratio, QImage::Format_RGB32);
     TCanvas c(&image);
     c.Brush.Color = clBtnFace;
     c.FillRect({0, 0, W, H});
@@ -176,11 +180,11 @@ void TNumSpinButton::RenderState(QImage& image, TSpinHalf half) const
     }
 }
 
-void TNumSpinButton::RenderAllStates()
+void TNumSpinButton::RenderAllStates(qreal ratio)
 {
-    RenderState(FTopPressedImage, TSpinHalf::Top);
-    RenderState(FBottomPressedImage, TSpinHalf::Bottom);
-    RenderState(FNormalImage, TSpinHalf::None);
+    RenderState(FTopPressedImage, TSpinHalf::Top, ratio);
+    RenderState(FBottomPressedImage, TSpinHalf::Bottom, ratio);
+    RenderState(FNormalImage, TSpinHalf::None, ratio);
 }
 
 void TNumSpinButton::InvalidateImages()

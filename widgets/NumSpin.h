@@ -69,7 +69,8 @@ public:
     TSpinHalf HalfAt(const QPoint& p) const;
     TSpinHalf PressedHalf() const { return FPressedHalf; }
     bool Tracking() const { return FTracking; }
-    // The look with the given half pressed (None: at rest).
+    // The look with the given half pressed (None: at rest), at the device
+    // pixel ratio being painted.
     const QImage& StateImage(TSpinHalf half);
     // Created by the first press; tests read its interval.
     QTimer* AutoRepeat() const { return FAutoRepeat; }
@@ -88,8 +89,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void RenderState(QImage& image, TSpinHalf half) const;
-    void RenderAllStates();
+    void RenderState(QImage& image, TSpinHalf half, qreal ratio) const;
+    void RenderAllStates(qreal ratio);
     void InvalidateImages();
     void DrawNow();
     void Track(const QPoint& p);

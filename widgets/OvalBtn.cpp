@@ -322,6 +322,15 @@ void TOvalButton::RedrawContents()
         return;
     }
     PrepareSurface();
+    if (FBevelState == -1 && !FCaption.isEmpty()) {
+        // Pressing moves the caption one pixel right and down, and its own
+        // background leaves the raised caption's first column and row; at
+        // finer resolutions the text has ink there.
+        TCanvas* c = Canvas();
+        c->Brush.Style = TBrushStyle::bsSolid;
+        c->Brush.Color = FColor;
+        c->FillRect(ContentLayout(1).Caption);
+    }
     DrawContents();
     Flush();
 }

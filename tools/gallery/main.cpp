@@ -1,5 +1,6 @@
 // The widget gallery: the game's custom controls in their states, for
-// looking at. `gallery --png out.png` writes a picture of it and exits.
+// looking at. `gallery --png out.png` writes a picture of it and exits;
+// `--scale 2` shows it as on a screen of twice the density.
 #include "tools/gallery/Gallery.h"
 
 #include "platform/Look.h"
@@ -9,6 +10,8 @@
 #include <QVBoxLayout>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -23,10 +26,23 @@ const Section kSections[] = {
     {"Spin edit", gallery::NumSpinSection},
 };
 
+void Usage() { std::fprintf(stderr, "usage: gallery [--png out.png] [--scale factor]\n"); }
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    // The scale must be in place before the application starts.
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--scale") == 0) {
+            char* end = nullptr;
+            const double factor = std::strtod(argv[i + 1], &end);
+            if (*end != '\0' || !(factor >= 0.5 && factor <= 8)) {
+                Usage();
+                return 2;
+            }
+            qputenv("QT_SCALE_FACTOR", argv[i + 1]);
+        }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quindle gallery"));
     quindle::InitLook();
@@ -36,8 +52,10 @@ int main(int argc, char** argv)
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--png") && i + 1 < args.size()) {
             png = args[++i];
+        } else if (args[i] == QLatin1String("--scale") && i + 1 < args.size()) {
+            ++i;  // taken above
         } else {
-            std::fprintf(stderr, "usage: gallery [--png out.png]\n");
+            Usage();
             return 2;
         }
     }
