@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
+#include <QHideEvent>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -29,7 +30,6 @@ TOKRightDlg::TOKRightDlg(QWidget* parent) : TModalForm(parent), ui(std::make_uni
     Timer1 = new QTimer(this);
     Timer1->setInterval(50);
     connect(Timer1, &QTimer::timeout, this, &TOKRightDlg::Timer1Timer);
-    Timer1->start();
 }
 
 TOKRightDlg::~TOKRightDlg() = default;
@@ -74,9 +74,24 @@ void TOKRightDlg::FormActivate()
     ui->ScrollBox1->verticalScrollBar()->setValue(0);
 }
 
+void TOKRightDlg::showEvent(QShowEvent* event)
+{
+    TModalForm::showEvent(event);
+    if (!Timer1->isActive())
+        Timer1->start();
+}
+
+void TOKRightDlg::hideEvent(QHideEvent* event)
+{
+    TModalForm::hideEvent(event);
+    // Minimised, it keeps its place and goes on where it was when restored.
+    if (!event->spontaneous())
+        Timer1->stop();
+}
+
 void TOKRightDlg::Timer1Timer()
 {
-    // Hidden, the bar still moves, and nothing is painted until it shows.
+    // Ticked by hand while hidden, the bar still moves and nothing is painted.
     QScrollBar* bar = ui->ScrollBox1->verticalScrollBar();
     bar->setValue(bar->value() + (Sube ? 1 : -1));
     if (bar->value() >= Range() - 200)

@@ -13,7 +13,9 @@ class TOKRightDlg;
 }
 
 // The credits dialog: a banner and a tall column of text that scrolls by
-// itself, down and back up, from start-up to the end, shown or not.
+// itself, down and back up. Each showing starts from the top moving down, so
+// the scroll timer runs only while the dialog is shown: ticks while hidden
+// could never be seen.
 class TOKRightDlg : public TModalForm {
     Q_OBJECT
 public:
@@ -41,6 +43,8 @@ public slots:
 
 protected:
     void FormActivate() override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void FitContents();

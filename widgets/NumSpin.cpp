@@ -309,6 +309,10 @@ bool TNumSpinButton::eventFilter(QObject* watched, QEvent* event)
 void TNumSpinButton::BeginCapture()
 {
     FCaptured = true;
+    if (FRepeatParked) {
+        FRepeatParked = false;
+        FAutoRepeat->start();
+    }
     if (FCaptureWindow != window()) {
         if (FCaptureWindow)
             FCaptureWindow->removeEventFilter(this);
@@ -320,6 +324,12 @@ void TNumSpinButton::BeginCapture()
 void TNumSpinButton::EndCapture()
 {
     FCaptured = false;
+    // Without the capture a tick does nothing: park the timer rather than
+    // wake ten times a second for the rest of the run.
+    if (FAutoRepeat && FAutoRepeat->isActive()) {
+        FAutoRepeat->stop();
+        FRepeatParked = true;
+    }
     if (FCaptureWindow)
         FCaptureWindow->removeEventFilter(this);
     FCaptureWindow = nullptr;
