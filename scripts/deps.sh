@@ -10,6 +10,9 @@ build_pkgs=(cmake g++ make pkg-config
   libcanberra-dev libcanberra-pulse sound-theme-freedesktop
   fonts-comic-neue fonts-dejavu-core fonts-dejavu-extra)
 test_pkgs=(libgtest-dev)
+# The benchmarks: built with XCB and its test extension, run on a private X server and bus.
+build_pkgs+=(libxcb1-dev libxcb-xtest0-dev)
+test_pkgs+=(xvfb dbus)
 
 case "${1:-test}" in
   play) wanted=("${build_pkgs[@]}") ;;
