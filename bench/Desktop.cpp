@@ -40,8 +40,11 @@ double Median(std::vector<double> values)
 
 void PrintRow(const char* what, double game, double bare, const char* unit)
 {
-    std::printf("%-28s game %9.3f %-6s bare %9.3f %-6s ratio %.2f\n", what, game, unit, bare, unit,
-                bare > 0 ? game / bare : 0.0);
+    std::printf("%-28s game %9.3f %-6s bare %9.3f %-6s ", what, game, unit, bare, unit);
+    if (bare > 0)
+        std::printf("ratio %.2f\n", game / bare);
+    else
+        std::printf("ratio n/a (bare is 0)\n");
     std::fflush(stdout);
 }
 

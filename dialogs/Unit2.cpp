@@ -21,9 +21,6 @@ TOKRightDlg::TOKRightDlg(QWidget* parent) : TModalForm(parent), ui(std::make_uni
     ui->ScrollBox1->setVerticalScrollBar(new TFlatScrollBar(Qt::Vertical, 1));
     FinishLayout();
 
-    QFile banner(QStringLiteral(":/banner.jpg"));
-    LoadBanner(banner.open(QIODevice::ReadOnly) ? banner.readAll() : QByteArray());
-
     // The labels have fitted their fixed texts; the contents end below the last.
     FitContents();
 
@@ -36,6 +33,7 @@ TOKRightDlg::~TOKRightDlg() = default;
 
 void TOKRightDlg::LoadBanner(const QByteArray& jpeg)
 {
+    FBannerPending = false;
     const QImage picture = quindle::DecodeJpeg(jpeg);
     if (picture.isNull())
         ui->Image2->clear();
@@ -77,6 +75,12 @@ void TOKRightDlg::FormActivate()
 void TOKRightDlg::showEvent(QShowEvent* event)
 {
     TModalForm::showEvent(event);
+    // Decoded on the first showing rather than while the game starts; the
+    // banner has its fixed place, so nothing else moves for it.
+    if (FBannerPending) {
+        QFile banner(QStringLiteral(":/banner.jpg"));
+        LoadBanner(banner.open(QIODevice::ReadOnly) ? banner.readAll() : QByteArray());
+    }
     if (!Timer1->isActive())
         Timer1->start();
 }

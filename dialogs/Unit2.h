@@ -25,7 +25,8 @@ public:
     Ui::TOKRightDlg& Controls() { return *ui; }
 
     // Shows a JPEG picture as the banner; a picture that does not decode
-    // leaves the banner empty.
+    // leaves the banner empty. Unless called first, the first showing loads
+    // the game's own banner.
     void LoadBanner(const QByteArray& jpeg);
 
     // The scroll position from the top, 0 .. Range() less the visible height.
@@ -50,6 +51,7 @@ private:
     void FitContents();
 
     std::unique_ptr<Ui::TOKRightDlg> ui;
+    bool FBannerPending = true;
 };
 
 extern TOKRightDlg* OKRightDlg;

@@ -97,7 +97,8 @@ TNumSpinButton::TNumSpinButton(QWidget* parent) : TGraphicControl(parent)
     FDownGlyph = LoadGlyph("NUMSPINDOWN");
     SetOpaque(true);
     resize(20, 20);
-    RenderAllStates();
+    // Rendered when first asked for: the field resizes the button first.
+    FImagesStale = true;
 }
 
 void TNumSpinButton::setUpGlyph(const QImage& glyph)

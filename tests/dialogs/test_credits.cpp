@@ -247,10 +247,20 @@ TEST_F(CreditsTest, TheBannerIsDecodedAndShownAcrossTheTop)
     EXPECT_EQ(C().Image2->geometry(), QRect(0, 0, 192, 86));
     EXPECT_TRUE(C().Image2->hasScaledContents());
     EXPECT_FALSE(C().Image2->toolTip().isEmpty());
-    EXPECT_EQ(C().Image2->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
-              banner.convertToFormat(QImage::Format_RGB32));
+    // Decoded when first shown, not at start-up.
+    EXPECT_TRUE(C().Image2->pixmap().isNull());
+    QImage shown;
+    Show([&] {
+        shown = C().Image2->pixmap().toImage();
+        FDialog->OKBtnClick();
+    });
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), banner.convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(C().Image2->geometry(), QRect(0, 0, 192, 86));
 
+    // A banner given before the first showing is kept.
+    FDialog = std::make_unique<TOKRightDlg>();
     FDialog->LoadBanner("not a picture");
+    Show([&] { FDialog->OKBtnClick(); });
     EXPECT_TRUE(C().Image2->pixmap().isNull());
 }
 
