@@ -22,6 +22,16 @@
 
 namespace bench {
 
+int Run(const char* name, const std::function<int()>& body)
+{
+    try {
+        return body();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s: %s\n", name, e.what());
+        return 1;
+    }
+}
+
 double Now()
 {
     timespec t{};
@@ -48,7 +58,11 @@ void PrintRow(const char* what, double game, double bare, const char* unit)
     std::fflush(stdout);
 }
 
-Program Game() { return {"game", {QUINDLE_GAME}}; }
+Program Game()
+{
+    const char* other = std::getenv("BENCH_GAME");  // another build of the game, to compare
+    return {"game", {other && *other ? other : QUINDLE_GAME}};
+}
 
 Program Bare(int x, int y, bool tile)
 {

@@ -9,6 +9,7 @@
 #include <sys/types.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,9 @@ namespace bench {
 constexpr int kTileLeft = 5 + 167, kTileTop = 3 + 218, kTileWidth = 79, kTileHeight = 68;
 // The game's client area in its short form, below the menu bar.
 constexpr int kClientWidth = 420, kClientHeight = 335;
+
+// Runs a benchmark's body; an error it throws is printed and gives 1.
+int Run(const char* name, const std::function<int()>& body);
 
 // Seconds on the monotonic clock.
 double Now();

@@ -7,7 +7,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <exception>
 #include <unistd.h>
 
 namespace {
@@ -26,7 +25,7 @@ double UntilChanged(bench::Desktop& desktop, int x, int y, const std::vector<std
 int main(int argc, char* argv[])
 {
     const int clicks = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
-    try {
+    return bench::Run("bench_click", [&] {
         bench::Desktop desktop;
         desktop.Start(bench::Game());
         const bench::Window g = desktop.WaitForMap(30);
@@ -67,9 +66,6 @@ int main(int argc, char* argv[])
         std::printf("%d clicks each, alternating, medians\n", clicks);
         bench::PrintRow("press to pressed tile", bench::Median(press[0]), bench::Median(press[1]), "ms");
         bench::PrintRow("release to repainted tile", bench::Median(release[0]), bench::Median(release[1]), "ms");
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "bench_click: %s\n", e.what());
-        return 1;
-    }
-    return 0;
+        return 0;
+    });
 }

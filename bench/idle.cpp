@@ -5,13 +5,12 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <exception>
 #include <unistd.h>
 
 int main(int argc, char* argv[])
 {
     const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;
-    try {
+    return bench::Run("bench_idle", [&] {
         bench::Desktop desktop;
         const pid_t game = desktop.Start(bench::Game());
         const bench::Window g = desktop.WaitForMap(30);
@@ -31,9 +30,6 @@ int main(int argc, char* argv[])
                         100 * (b1.cpuSeconds - b0.cpuSeconds) / span, "%");
         bench::PrintRow("wake-ups", double(g1.wakeups - g0.wakeups) / span, double(b1.wakeups - b0.wakeups) / span,
                         "/s");
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "bench_idle: %s\n", e.what());
-        return 1;
-    }
-    return 0;
+        return 0;
+    });
 }

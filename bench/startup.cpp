@@ -6,13 +6,12 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <exception>
 #include <unistd.h>
 
 int main(int argc, char* argv[])
 {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
-    try {
+    return bench::Run("bench_startup", [&] {
         bench::Desktop desktop;
         std::vector<double> startup[2], rss[2];
         bench::Window shape[2];
@@ -43,9 +42,6 @@ int main(int argc, char* argv[])
                     shape[1].width, shape[1].height);
         bench::PrintRow("start-up to mapped window", bench::Median(startup[0]), bench::Median(startup[1]), "ms");
         bench::PrintRow("RSS after start-up", bench::Median(rss[0]), bench::Median(rss[1]), "MiB");
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "bench_startup: %s\n", e.what());
-        return 1;
-    }
-    return 0;
+        return 0;
+    });
 }
