@@ -1,54 +1,51 @@
-// Start-up cost of the game: time from main() to the main window shown,
-// and the shared libraries mapped before and after the first clip opens
-// (FFmpeg must only arrive with the clip). Run it on the offscreen
-// platform or under a display, from the assets folder.
-#include "app/Application.h"
-#include "app/Unit1.h"
-#include "platform/ClipLoader.h"
-
-#include <QElapsedTimer>
-#include <QFile>
-#include <QSet>
-#include <QTimer>
+// Start-up to the mapped window, and the resident memory once started, of
+// the game and of the bare window, started in turn on a private X server.
+// Usage: bench_startup [runs]   (default 7 of each; medians). With
+// BENCH_VERBOSE set, the programs' own output and the times of start and map.
+#include "Desktop.h"
 
 #include <cstdio>
-
-namespace {
-QSet<QString> MappedLibraries()
-{
-    QSet<QString> libs;
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    if (!maps.open(QIODevice::ReadOnly))
-        return libs;
-    for (const QByteArray& line : maps.readAll().split('\n')) {
-        const int slash = line.indexOf('/');
-        if (slash >= 0 && line.contains(".so"))
-            libs.insert(QString::fromLocal8Bit(line.mid(slash)));
-    }
-    return libs;
-}
-}
+#include <cstdlib>
+#include <unistd.h>
 
 int main(int argc, char* argv[])
 {
-    QElapsedTimer clock;
-    clock.start();
-    TApplication app(argc, argv);
-    CreateForms();
-    Main->show();
-    QTimer::singleShot(0, [&] {
-        const qint64 shown = clock.elapsed();
-        const auto before = MappedLibraries();
-        const auto clip = quindle::LoadClip(QStringLiteral("cool.avi"));
-        const auto after = MappedLibraries();
-        std::printf("main() to window shown: %lld ms\n", static_cast<long long>(shown));
-        std::printf("libraries mapped at start-up: %lld\n", static_cast<long long>(before.size()));
-        std::printf("libraries mapped after the first clip: %lld (clip %s)\n",
-                    static_cast<long long>(after.size()), clip ? "opened" : "not found");
-        Main->Saliendo = true;
-        Main->close();
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+    return bench::Run("bench_startup", [&] {
+        bench::Desktop desktop;
+        std::vector<double> startup[2], cpu[2], rss[2];
+        bench::Window shape[2];
+        // One unmeasured run of each first warms the file cache for both.
+        for (int i = -1; i < runs; ++i) {
+            for (int k = 0; k < 2; ++k) {
+                const int which = (i + k + 2) % 2;  // alternate who goes first
+                const bench::Program program = which == 0 ? bench::Game() : bench::Bare(270, 129);
+                const double start = bench::Now();
+                const pid_t pid = desktop.Start(program);
+                double mapped = 0;
+                shape[which] = desktop.WaitForMap(30, &mapped);
+                const double cpuAtMap = bench::ReadUsage(pid).cpuSeconds;
+                if (!shape[which].id) {
+                    std::fprintf(stderr, "%s: no window mapped\n", program.name);
+                    return 1;
+                }
+                usleep(500 * 1000);  // let it finish its first paint
+                if (std::getenv("BENCH_VERBOSE"))
+                    std::fprintf(stderr, "%10.3f start %s\n%10.3f mapped\n", start * 1000, program.name, mapped * 1000);
+                if (i >= 0) {
+                    startup[which].push_back((mapped - start) * 1000);
+                    cpu[which].push_back(cpuAtMap * 1000);
+                    rss[which].push_back(bench::ReadRssMiB(pid));
+                }
+                desktop.Stop(pid);
+            }
+        }
+        std::printf("%d runs each, alternating; windows %dx%d and %dx%d\n", runs, shape[0].width, shape[0].height,
+                    shape[1].width, shape[1].height);
+        bench::PrintRow("start-up to mapped window", bench::Median(startup[0]), bench::Median(startup[1]), "ms");
+        // Less at the mercy of other load on the machine than the wall clock.
+        bench::PrintRow("CPU time to mapped window", bench::Median(cpu[0]), bench::Median(cpu[1]), "ms");
+        bench::PrintRow("RSS after start-up", bench::Median(rss[0]), bench::Median(rss[1]), "MiB");
+        return 0;
     });
-    const int rc = app.exec();
-    delete Main;
-    return rc;
 }

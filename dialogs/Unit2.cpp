@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
+#include <QHideEvent>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -20,9 +21,6 @@ TOKRightDlg::TOKRightDlg(QWidget* parent) : TModalForm(parent), ui(std::make_uni
     ui->ScrollBox1->setVerticalScrollBar(new TFlatScrollBar(Qt::Vertical, 1));
     FinishLayout();
 
-    QFile banner(QStringLiteral(":/banner.jpg"));
-    LoadBanner(banner.open(QIODevice::ReadOnly) ? banner.readAll() : QByteArray());
-
     // The labels have fitted their fixed texts; the contents end below the last.
     FitContents();
     connect(ui->ScrollBox1->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int v) { FPosition = v; });
@@ -30,13 +28,13 @@ TOKRightDlg::TOKRightDlg(QWidget* parent) : TModalForm(parent), ui(std::make_uni
     Timer1 = new QTimer(this);
     Timer1->setInterval(50);
     connect(Timer1, &QTimer::timeout, this, &TOKRightDlg::Timer1Timer);
-    Timer1->start();
 }
 
 TOKRightDlg::~TOKRightDlg() = default;
 
 void TOKRightDlg::LoadBanner(const QByteArray& jpeg)
 {
+    FBannerPending = false;
     const QImage picture = quindle::DecodeJpeg(jpeg);
     if (picture.isNull())
         ui->Image2->clear();
@@ -74,6 +72,27 @@ void TOKRightDlg::FormActivate()
     Sube = true;
     FPosition = 0;
     ui->ScrollBox1->verticalScrollBar()->setValue(0);
+}
+
+void TOKRightDlg::showEvent(QShowEvent* event)
+{
+    TModalForm::showEvent(event);
+    // Decoded on the first showing rather than while the game starts; the
+    // banner has its fixed place, so nothing else moves for it.
+    if (FBannerPending) {
+        QFile banner(QStringLiteral(":/banner.jpg"));
+        LoadBanner(banner.open(QIODevice::ReadOnly) ? banner.readAll() : QByteArray());
+    }
+    if (!Timer1->isActive())
+        Timer1->start();
+}
+
+void TOKRightDlg::hideEvent(QHideEvent* event)
+{
+    TModalForm::hideEvent(event);
+    // Minimised, it keeps its place and goes on where it was when restored.
+    if (!event->spontaneous())
+        Timer1->stop();
 }
 
 void TOKRightDlg::Timer1Timer()

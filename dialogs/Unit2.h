@@ -13,7 +13,9 @@ class TOKRightDlg;
 }
 
 // The credits dialog: a banner and a tall column of text that scrolls by
-// itself, down and back up, from start-up to the end, shown or not.
+// itself, down and back up. Each showing starts from the top moving down, so
+// the scroll timer runs only while the dialog is shown: ticks while hidden
+// could never be seen.
 class TOKRightDlg : public TModalForm {
     Q_OBJECT
 public:
@@ -23,7 +25,8 @@ public:
     Ui::TOKRightDlg& Controls() { return *ui; }
 
     // Shows a JPEG picture as the banner; a picture that does not decode
-    // leaves the banner empty.
+    // leaves the banner empty. Unless called first, the first showing loads
+    // the game's own banner.
     void LoadBanner(const QByteArray& jpeg);
 
     // The scroll position from the top, 0 .. Range() less the visible height.
@@ -41,6 +44,8 @@ public slots:
 
 protected:
     void FormActivate() override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void FitContents();
@@ -49,6 +54,7 @@ private:
     int FPosition = 0;
 
     std::unique_ptr<Ui::TOKRightDlg> ui;
+    bool FBannerPending = true;
 };
 
 extern TOKRightDlg* OKRightDlg;

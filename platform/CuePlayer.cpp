@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include <canberra.h>
+#include <dlfcn.h>
 
 #include <chrono>
 #include <condition_variable>
@@ -11,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <type_traits>
 
 namespace quindle {
 
@@ -48,16 +50,53 @@ bool IsServerError(int rc)
         || rc == CA_ERROR_NODRIVER || rc == CA_ERROR_FORKED;
 }
 
+// libcanberra and the codecs it pulls in are opened with the first cue, on
+// the sound thread, instead of being mapped and linked before the window.
+struct TCanberra {
+    decltype(&ca_context_create) Create = nullptr;
+    decltype(&ca_context_destroy) Destroy = nullptr;
+    decltype(&ca_context_set_driver) SetDriver = nullptr;
+    decltype(&ca_context_change_props) ChangeProps = nullptr;
+    decltype(&ca_context_open) Open = nullptr;
+    decltype(&ca_context_play) Play = nullptr;
+    decltype(&ca_context_cancel) Cancel = nullptr;
+
+    TCanberra()
+    {
+        void* lib = dlopen("libcanberra.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (!lib)
+            return;
+        auto bind = [lib](auto& fn, const char* name) {
+            fn = reinterpret_cast<std::remove_reference_t<decltype(fn)>>(dlsym(lib, name));
+        };
+        bind(Create, "ca_context_create");
+        bind(Destroy, "ca_context_destroy");
+        bind(SetDriver, "ca_context_set_driver");
+        bind(ChangeProps, "ca_context_change_props");
+        bind(Open, "ca_context_open");
+        bind(Play, "ca_context_play");
+        bind(Cancel, "ca_context_cancel");
+        if (!(Create && Destroy && SetDriver && ChangeProps && Open && Play && Cancel))
+            Create = nullptr;
+    }
+};
+
+const TCanberra& Canberra()
+{
+    static const TCanberra lib;
+    return lib;
+}
+
 ca_context* Connect()
 {
+    const TCanberra& ca = Canberra();
     ca_context* ctx = nullptr;
-    if (ca_context_create(&ctx) < 0)
+    if (!ca.Create || ca.Create(&ctx) < 0)
         return nullptr;
-    ca_context_set_driver(ctx, "pulse");
-    ca_context_change_props(ctx, CA_PROP_APPLICATION_NAME, "Quindle", CA_PROP_APPLICATION_ID,
-                            "quindle", nullptr);
-    if (ca_context_open(ctx) < 0) {
-        ca_context_destroy(ctx);
+    ca.SetDriver(ctx, "pulse");
+    ca.ChangeProps(ctx, CA_PROP_APPLICATION_NAME, "Quindle", CA_PROP_APPLICATION_ID, "quindle", nullptr);
+    if (ca.Open(ctx) < 0) {
+        ca.Destroy(ctx);
         return nullptr;
     }
     return ctx;
@@ -65,16 +104,16 @@ ca_context* Connect()
 
 int PlayBell(ca_context* ctx)
 {
-    return ca_context_play(ctx, kCueId, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION,
+    return Canberra().Play(ctx, kCueId, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION,
                            "Alert", nullptr);
 }
 
 int PlayRequest(ca_context* ctx, const TRequest& request)
 {
-    ca_context_cancel(ctx, kCueId);
+    Canberra().Cancel(ctx, kCueId);
     if (request.Alert)
         return PlayBell(ctx);
-    const int rc = ca_context_play(ctx, kCueId, CA_PROP_MEDIA_FILENAME, request.Path.c_str(),
+    const int rc = Canberra().Play(ctx, kCueId, CA_PROP_MEDIA_FILENAME, request.Path.c_str(),
                                    CA_PROP_CANBERRA_CACHE_CONTROL, "never", nullptr);
     if (IsFileError(rc))
         return PlayBell(ctx);
@@ -99,12 +138,12 @@ void SoundThread(std::shared_ptr<TQueue> queue)
         if (!ctx)
             continue; // no server: the game plays silently
         if (IsServerError(PlayRequest(ctx, request))) {
-            ca_context_destroy(ctx);
+            Canberra().Destroy(ctx);
             ctx = nullptr;
         }
     }
     if (ctx)
-        ca_context_destroy(ctx);
+        Canberra().Destroy(ctx);
     std::lock_guard lock(queue->Lock);
     queue->Finished = true;
     queue->Changed.notify_all();

@@ -18,6 +18,8 @@ test_pkgs=(libgtest-dev
 # Making and checking the Debian package: cpack's shlibdeps and strip, and
 # the validators.
 package_pkgs=(dpkg-dev file binutils lintian desktop-file-utils appstream)
+# The benchmarks: built with the X test extension, run on a private X server and bus.
+build_pkgs+=(libxcb-xtest0-dev)
 
 case "${1:-test}" in
   play) wanted=("${build_pkgs[@]}") ;;

@@ -97,7 +97,8 @@ TNumSpinButton::TNumSpinButton(QWidget* parent) : TGraphicControl(parent)
     FDownGlyph = LoadGlyph("NUMSPINDOWN");
     SetOpaque(true);
     resize(20, 20);
-    RenderAllStates(devicePixelRatioF());
+    // Rendered when first asked for: the field resizes the button first.
+    FImagesStale = true;
 }
 
 void TNumSpinButton::setUpGlyph(const QImage& glyph)
@@ -313,6 +314,10 @@ bool TNumSpinButton::eventFilter(QObject* watched, QEvent* event)
 void TNumSpinButton::BeginCapture()
 {
     FCaptured = true;
+    if (FRepeatParked) {
+        FRepeatParked = false;
+        FAutoRepeat->start();
+    }
     if (FCaptureWindow != window()) {
         if (FCaptureWindow)
             FCaptureWindow->removeEventFilter(this);
@@ -324,6 +329,12 @@ void TNumSpinButton::BeginCapture()
 void TNumSpinButton::EndCapture()
 {
     FCaptured = false;
+    // Without the capture a tick does nothing: park the timer rather than
+    // wake ten times a second for the rest of the run.
+    if (FAutoRepeat && FAutoRepeat->isActive()) {
+        FAutoRepeat->stop();
+        FRepeatParked = true;
+    }
     if (FCaptureWindow)
         FCaptureWindow->removeEventFilter(this);
     FCaptureWindow = nullptr;

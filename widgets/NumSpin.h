@@ -72,7 +72,7 @@ public:
     // The look with the given half pressed (None: at rest), at the device
     // pixel ratio being painted.
     const QImage& StateImage(TSpinHalf half);
-    // Created by the first press; tests read its interval.
+    // Created by the first press; runs only while the press holds the pointer.
     QTimer* AutoRepeat() const { return FAutoRepeat; }
 
 signals:
@@ -115,6 +115,8 @@ private:
     // The left button went down on the button and has not come up, and
     // nothing (a modal window, a deactivation) has taken the pointer since.
     bool FCaptured = false;
+    // The repeat timer was stopped only because the capture ended.
+    bool FRepeatParked = false;
     QPointer<QWidget> FCaptureWindow;
 };
 

@@ -51,15 +51,16 @@ protected:
     void SetUp() override
     {
         FDialog = std::make_unique<TOKRightDlg>();
-        ASSERT_TRUE(FDialog->Timer1->isActive());
         ASSERT_EQ(FDialog->Timer1->interval(), 50);
-        FDialog->Timer1->stop();  // the tests tick by hand
     }
     Ui::TOKRightDlg& C() { return FDialog->Controls(); }
-    // Shows the dialog modally and runs `inside` once it is up and activated.
-    void Show(std::function<void()> inside)
+    // Shows the dialog modally and runs `inside` once it is up and activated;
+    // unless `ticking`, the timer is stopped first and the test ticks by hand.
+    void Show(std::function<void()> inside, bool ticking = false)
     {
-        WhenModal(FDialog.get(), [inside](QWidget*) {
+        WhenModal(FDialog.get(), [this, inside, ticking](QWidget*) {
+            if (!ticking)
+                FDialog->Timer1->stop();
             QCoreApplication::processEvents();
             inside();
         });
@@ -173,6 +174,35 @@ TEST_F(CreditsTest, EachShowingStartsAtTheTopAndOkOrTheCloseBoxHidesIt)
     }
 }
 
+TEST_F(CreditsTest, TheTimerRunsOnlyWhileShownAndEachShowingStartsAtTheTopMovingDown)
+{
+    EXPECT_FALSE(FDialog->Timer1->isActive());
+    // Wherever hand ticks left it, and whichever way it was moving, the
+    // timer's own ticks start at the top and go down.
+    for (int ticks : {0, 1, 700, 1490, 2000}) {
+        for (int i = 0; i < ticks; ++i)
+            FDialog->Timer1Timer();
+        bool active = false;
+        QList<int> seen;
+        Show(
+            [&] {
+                active = FDialog->Timer1->isActive();
+                seen << FDialog->Position();
+                EXPECT_TRUE(QTest::qWaitFor([&] { return FDialog->Position() >= 3; }, 5000));
+                seen << FDialog->Position();
+                FDialog->OKBtnClick();
+            },
+            true);
+        EXPECT_TRUE(active) << ticks;
+        ASSERT_EQ(seen.size(), 2);
+        EXPECT_EQ(seen[0], 0) << ticks;
+        EXPECT_GE(seen[1], 3) << ticks;  // moving down from the top, not back up from the far end
+        EXPECT_LT(seen[1], 100) << ticks;
+        EXPECT_TRUE(FDialog->Sube) << ticks;
+        EXPECT_FALSE(FDialog->Timer1->isActive()) << ticks;
+    }
+}
+
 TEST_F(CreditsTest, HiddenTicksPaintNothingShownTicksOnlyTheBoxContents)
 {
     auto* bar = static_cast<TFlatScrollBar*>(C().ScrollBox1->verticalScrollBar());
@@ -217,10 +247,20 @@ TEST_F(CreditsTest, TheBannerIsDecodedAndShownAcrossTheTop)
     EXPECT_EQ(C().Image2->geometry(), QRect(0, 0, 192, 86));
     EXPECT_TRUE(C().Image2->hasScaledContents());
     EXPECT_FALSE(C().Image2->toolTip().isEmpty());
-    EXPECT_EQ(C().Image2->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
-              banner.convertToFormat(QImage::Format_RGB32));
+    // Decoded when first shown, not at start-up.
+    EXPECT_TRUE(C().Image2->pixmap().isNull());
+    QImage shown;
+    Show([&] {
+        shown = C().Image2->pixmap().toImage();
+        FDialog->OKBtnClick();
+    });
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), banner.convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(C().Image2->geometry(), QRect(0, 0, 192, 86));
 
+    // A banner given before the first showing is kept.
+    FDialog = std::make_unique<TOKRightDlg>();
     FDialog->LoadBanner("not a picture");
+    Show([&] { FDialog->OKBtnClick(); });
     EXPECT_TRUE(C().Image2->pixmap().isNull());
 }
 

@@ -281,7 +281,14 @@ TEST_F(NumSpin, ReadOnlyBeepsInsteadOfStepping)
     EXPECT_EQ(tops, 0);
 }
 
-TEST_F(NumSpin, HoldingAHalfRepeats)
+// Delivers one tick of a timer now, as its expiry would.
+void Fire(QTimer* timer)
+{
+    QTimerEvent tick(timer->timerId());
+    QCoreApplication::sendEvent(timer, &tick);
+}
+
+TEST_F(NumSpin, HoldingAHalfRepeatsAndTheTimerRunsOnlyWhileHeld)
 {
     Edit->setValue(10);
     QTest::mousePress(Button, Qt::LeftButton, {}, kLower);
@@ -290,25 +297,65 @@ TEST_F(NumSpin, HoldingAHalfRepeats)
     EXPECT_EQ(Shown(), Button->StateImage(TSpinHalf::Bottom));
     QTimer* repeat = Button->AutoRepeat();
     ASSERT_NE(repeat, nullptr);
-    EXPECT_TRUE(repeat->isActive());
+    ASSERT_TRUE(repeat->isActive());
     EXPECT_EQ(repeat->interval(), 400);
 
-    const int wait = 20 * repeat->interval();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Edit->text() == "8"; }, wait));
+    // The first tick comes after 400 ms; from then on, every 100 ms.
+    Fire(repeat);
+    EXPECT_EQ(Edit->text(), QString("8"));
+    EXPECT_TRUE(repeat->isActive());
     EXPECT_EQ(repeat->interval(), 100);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Edit->text() == "6"; }, wait));
+    Fire(repeat);
+    EXPECT_EQ(Edit->text(), QString("7"));
+    EXPECT_EQ(repeat->interval(), 100);
+    // And the timer really ticks by itself.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Edit->text() == "6"; }, 5000));
 
     QTest::mouseRelease(Button, Qt::LeftButton, {}, kLower);
     EXPECT_EQ(Button->PressedHalf(), TSpinHalf::None);
     EXPECT_EQ(Shown(), Button->StateImage(TSpinHalf::None));
-    const QString stopped = Edit->text();
-    QTest::qWait(3 * repeat->interval());
-    EXPECT_EQ(Edit->text(), stopped);
+    // Released, it does not wake the program again until the next press.
+    EXPECT_FALSE(repeat->isActive());
 
     // A new press starts over with the long first delay.
+    const QString before = Edit->text();
     QTest::mousePress(Button, Qt::LeftButton, {}, kUpper);
+    EXPECT_EQ(Edit->Value(), before.toInt() + 1);
+    EXPECT_TRUE(repeat->isActive());
     EXPECT_EQ(repeat->interval(), 400);
     QTest::mouseRelease(Button, Qt::LeftButton, {}, kUpper);
+    EXPECT_FALSE(repeat->isActive());
+}
+
+TEST_F(NumSpin, LosingThePointerStopsTheRepeatTimerAndTheNextPressStepsAgain)
+{
+    Edit->setValue(5);
+    QTest::mousePress(Button, Qt::LeftButton, {}, kUpper);
+    QTimer* repeat = Button->AutoRepeat();
+    ASSERT_TRUE(repeat->isActive());
+    Fire(repeat);
+    EXPECT_EQ(Edit->text(), QString("7"));
+
+    // Another window takes the pointer mid-press: no more steps, no ticks.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_FALSE(repeat->isActive());
+    other.hide();
+    Window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Window));
+    QTest::mouseRelease(Button, Qt::LeftButton, {}, kUpper);
+    EXPECT_EQ(Edit->text(), QString("7"));
+
+    QTest::mousePress(Button, Qt::LeftButton, {}, kLower);
+    EXPECT_EQ(Edit->text(), QString("6"));
+    EXPECT_TRUE(repeat->isActive());
+    EXPECT_EQ(repeat->interval(), 400);
+    Fire(repeat);
+    EXPECT_EQ(Edit->text(), QString("5"));
+    QTest::mouseRelease(Button, Qt::LeftButton, {}, kLower);
+    EXPECT_FALSE(repeat->isActive());
 }
 
 TEST_F(NumSpin, SlidingOffTheHalfPausesTheRepeat)
@@ -321,7 +368,8 @@ TEST_F(NumSpin, SlidingOffTheHalfPausesTheRepeat)
     QTest::mouseMove(Button, kLower);
     EXPECT_EQ(Button->PressedHalf(), TSpinHalf::None);
     EXPECT_EQ(Shown(), Button->StateImage(TSpinHalf::None));
-    QTest::qWait(repeat->interval() + 3 * 100);
+    for (int i = 0; i < 3; ++i)
+        Fire(repeat);
     EXPECT_EQ(Edit->text(), QString("6"));
 
     QTest::mouseMove(Button, QPoint(30, 4));  // off the button
@@ -329,7 +377,8 @@ TEST_F(NumSpin, SlidingOffTheHalfPausesTheRepeat)
     QTest::mouseMove(Button, kUpper);  // back where the press started
     EXPECT_EQ(Button->PressedHalf(), TSpinHalf::Top);
     EXPECT_EQ(Shown(), Button->StateImage(TSpinHalf::Top));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Edit->text() == "7"; }, 20 * repeat->interval()));
+    Fire(repeat);
+    EXPECT_EQ(Edit->text(), QString("7"));
 
     // Released away from the button: nothing stays pressed, and the next
     // press steps again.
