@@ -105,6 +105,7 @@ void TCustomShadowLabel::setShadowPos(TShadowPosition pos)
     if (pos == FShadowPos)
         return;
     FShadowPos = pos;
+    updateGeometry();  // the hint moves now; the bounds wait for the next fit
     Invalidate();
 }
 
@@ -302,7 +303,7 @@ QSize TCustomShadowLabel::minimumSizeHint() const { return sizeHint(); }
 
 void TCustomShadowLabel::FitToText()
 {
-    updateGeometry();
+    updateGeometry();  // a layout, where there is one, asks for the hint again
     if (!FAutoSize)
         return;
     const QSize fitted = sizeHint();

@@ -234,6 +234,8 @@ TEST_F(ShadowLabel, SizeHintIsTheFitAndFollowsTheTextWithoutAutoSize)
     EXPECT_EQ(box.sizeHint().width(), W("ab") + 2);
     inLayout->setCaption("abWWW");
     EXPECT_EQ(box.sizeHint().width(), W("abWWW") + 2);
+    inLayout->setShadowPos(L::spRightTop);
+    EXPECT_EQ(box.sizeHint().width(), W("abWWW") + 2 + 1);
 }
 
 TEST_F(ShadowLabel, SameCaptionNeitherRepaintsNorFits)
