@@ -122,6 +122,7 @@ void TCustomShadowLabel::setShadowPos(TShadowPosition pos)
     if (pos == FShadowPos)
         return;
     FShadowPos = pos;
+    updateGeometry();  // the hint moves now; the bounds wait for the next fit
     Invalidate();
 }
 
@@ -240,7 +241,9 @@ void TCustomShadowLabel::NotifyMouseEnter() { emit OnMouseEnter(); }
 
 void TCustomShadowLabel::NotifyMouseLeave() { emit OnMouseLeave(); }
 
-void TCustomShadowLabel::RenderCaption(TRect& r, unsigned flags)
+void TCustomShadowLabel::RenderCaption(TRect& r, unsigned flags) { RenderCaption(Canvas(), r, flags); }
+
+void TCustomShadowLabel::RenderCaption(TCanvas* canvas, TRect& r, unsigned flags) const
 {
     QString text = CaptionToDraw();
     if ((flags & tfCalcRect) && (text.isEmpty() || (FShowAccelChar && text == QLatin1String("&"))))
@@ -249,7 +252,6 @@ void TCustomShadowLabel::RenderCaption(TRect& r, unsigned flags)
         flags |= tfNoPrefix;
     if (layoutDirection() == Qt::RightToLeft && !(flags & tfCenter))
         flags ^= tfRight;  // left is no flag at all
-    TCanvas* canvas = Canvas();
     canvas->Font = font();
     canvas->FontColor = NormalTextColor();
     TShadowPosition pos = FShadowPos;
@@ -302,25 +304,33 @@ void TCustomShadowLabel::Paint()
     }
 }
 
+QSize TCustomShadowLabel::sizeHint() const
+{
+    TRect r{FTextIndentLeft + 1, 0, Width() - (FTextIndentRight + 1), Height()};
+    // Measuring needs no surface, so the hint holds whether or not the
+    // label is shown or has a container yet.
+    TCanvas measure;
+    RenderCaption(&measure, r, tfExpandTabs | tfCalcRect | (FWordWrap ? tfWordBreak : 0u));
+    // The text block with its shadow starts at the inset left edge; a
+    // shadow pointing left or up hangs outside and adds nothing.
+    return {r.Right + FTextIndentRight + 1, r.Bottom};
+}
+
+QSize TCustomShadowLabel::minimumSizeHint() const { return sizeHint(); }
+
 void TCustomShadowLabel::FitToText()
 {
+    updateGeometry();  // a layout, where there is one, asks for the hint again
     if (!FAutoSize)
         return;
-    TRect r{FTextIndentLeft + 1, 0, Width() - (FTextIndentRight + 1), Height()};
-    // Measuring needs no surface; keep the label's own out of the way.
-    QImage* surface = Canvas()->Target();
-    Canvas()->SetTarget(nullptr);
-    RenderCaption(r, tfExpandTabs | tfCalcRect | (FWordWrap ? tfWordBreak : 0u));
-    Canvas()->SetTarget(surface);
-    r.Left -= FTextIndentLeft + 1;
-    r.Right += FTextIndentRight + 1;
+    const QSize fitted = sizeHint();
     int x = this->x();
     TAlignment effective = FAlignment;
     if (layoutDirection() == Qt::RightToLeft && effective != taCenter)
         effective = effective == taLeftJustify ? taRightJustify : taLeftJustify;
     if (effective == taRightJustify)
-        x += Width() - r.Right;
-    setGeometry(x, y(), r.Right, r.Bottom);
+        x += Width() - fitted.width();
+    setGeometry(x, y(), fitted.width(), fitted.height());
 }
 
 bool TCustomShadowLabel::InForeground() { return QApplication::activeWindow() != nullptr; }

@@ -96,6 +96,12 @@ public:
     // The caption as read out: prefixes applied when ShowAccelChar is on.
     QString PlainCaption() const;
 
+    // The text block, its shadow and the one-pixel insets, measured at the
+    // current width (which only matters with WordWrap).
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    // With AutoSize, takes on sizeHint(), keeping the right edge when the
+    // text is right-aligned and the left edge otherwise.
     void FitToText();
     void RefreshHover();
     bool DialogChar(QChar c) override;
@@ -112,6 +118,7 @@ protected:
     virtual void NotifyMouseLeave();
 
     void RenderCaption(TRect& r, unsigned flags);
+    void RenderCaption(TCanvas* canvas, TRect& r, unsigned flags) const;
     void Paint() override;
 
     bool event(QEvent* event) override;

@@ -1,4 +1,5 @@
-// The shadow label: fitting, painting, partner, hover and repaint cost.
+// The shadow label: fitting, size hint, painting, partner, hover and repaint
+// cost. Expected pictures are painted here by hand from the label's rules.
 #include "widgets/ShadowLbl.h"
 
 #include "platform/Look.h"
@@ -6,13 +7,17 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
+#include <utility>
 
 // Readable failures.
 void PrintTo(const QSize& s, std::ostream* os) { *os << s.width() << "x" << s.height(); }
@@ -23,6 +28,11 @@ using quindle::PixelFont;
 using L = TCustomShadowLabel;
 
 namespace {
+
+// The classic palette the tests run with, written out.
+const QColor Face(192, 192, 192), Highlight(255, 255, 255), GrayText(128, 128, 128), WindowText(0, 0, 0),
+    Red(255, 0, 0), Navy(0, 0, 128);
+constexpr int LineHeight = 13;  // of the 11-pixel "MS Sans Serif"
 
 // Counts the passes of painting through the caption it hands out.
 class CountingLabel : public TShadowLabel {
@@ -49,10 +59,18 @@ struct PaintRecorder : QObject {
     }
 };
 
+// Small text is drawn unsmoothed, so every pixel is ink or background.
+QFont Unsmoothed(QFont f)
+{
+    f.setStyleStrategy(QFont::NoAntialias);
+    return f;
+}
+
 struct ShadowLabel : ::testing::Test {
     QWidget host;
     CountingLabel* label = new CountingLabel(&host);
     QFont sans = PixelFont("MS Sans Serif", 11);
+    QFontMetrics fm{Unsmoothed(sans)};
 
     ShadowLabel()
     {
@@ -66,46 +84,63 @@ struct ShadowLabel : ::testing::Test {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
         QApplication::processEvents();
     }
-    QSize Text(const QString& s) const
+    // Width of one line without tabs or "&".
+    int W(const QString& s) const { return fm.horizontalAdvance(s); }
+
+    // The label as painted by hand: the container's face, then every line in
+    // the shadow colour shifted by `offset`, then in the text colour. Line i
+    // starts at box's top-left plus i line heights; a tab advances to the
+    // next multiple of eight average character widths; each copy is clipped
+    // to its own box.
+    QImage Expected(const QStringList& lines, QRect box, QPoint offset, QColor text, QColor shadow) const
     {
-        TCanvas c;
-        c.Font = sans;
-        TRect r{0, 0, 1000, 1000};
-        c.DrawText(s, r, tfCalcRect | tfExpandTabs);
-        return {r.Width(), r.Height()};
-    }
-    // What the label should look like: the container's colour, shadow, text.
-    QImage Expected(TRect text, QPoint shadowOffset, TColor textColor, TColor shadowColor,
-                    unsigned flags = tfExpandTabs) const
-    {
-        QImage img(label->size(), QImage::Format_ARGB32_Premultiplied);
-        img.fill(ColorToQColor(clBtnFace));
-        TCanvas c(&img);
-        c.Font = sans;
-        TRect s{text.Left + shadowOffset.x(), text.Top + shadowOffset.y(), text.Right + shadowOffset.x(),
-                text.Bottom + shadowOffset.y()};
-        c.FontColor = shadowColor;
-        c.DrawText(label->Caption(), s, flags);
-        c.FontColor = textColor;
-        c.DrawText(label->Caption(), text, flags);
-        return img.convertToFormat(QImage::Format_RGB32);
+        QImage img(label->size(), QImage::Format_RGB32);
+        img.fill(Face);
+        QPainter p(&img);
+        p.setFont(Unsmoothed(sans));
+        const int tab = 8 * fm.averageCharWidth();
+        for (const auto& [color, at] : {std::pair{shadow, offset}, std::pair{text, QPoint()}}) {
+            p.setPen(color);
+            p.setClipRect(box.translated(at));
+            for (int i = 0; i < lines.size(); ++i) {
+                int x = 0;
+                const QStringList runs = lines[i].split('\t');
+                for (int k = 0; k < runs.size(); ++k) {
+                    if (k > 0)
+                        x = (x / tab + 1) * tab;
+                    p.drawText(box.left() + at.x() + x, box.top() + at.y() + i * LineHeight + fm.ascent(), runs[k]);
+                    x += W(runs[k]);
+                }
+            }
+        }
+        return img;
     }
     QImage Shown() const { return quindle::test::GrabOnParent(label); }
 };
+
+// How many pixels of the picture have colour c.
+int Count(const QImage& img, QColor c)
+{
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            n += img.pixelColor(x, y) == c;
+    return n;
+}
 
 TEST_F(ShadowLabel, StartsWithItsDefaultsAndUnfitted)
 {
     TShadowLabel fresh(&host);
     EXPECT_EQ(fresh.size(), QSize(65, 17));
     EXPECT_TRUE(!fresh.Transparent() && fresh.testAttribute(Qt::WA_OpaquePaintEvent));
-    EXPECT_EQ(fresh.Color(), QColorToColor(ColorToQColor(clBtnFace)));  // the container's
+    EXPECT_EQ(ColorToQColor(fresh.Color()), Face);  // the container's
     fresh.setTransparent(true);
     EXPECT_FALSE(fresh.testAttribute(Qt::WA_OpaquePaintEvent));
 }
 
 TEST_F(ShadowLabel, EmptyAndLoneAmpersandFitOneBlank)
 {
-    const QSize blank(Text(" ").width() + 2, 13);
+    const QSize blank(W(" ") + 2, LineHeight);
     label->setCaption("x");
     label->setCaption("");
     EXPECT_EQ(label->size(), blank);
@@ -114,25 +149,54 @@ TEST_F(ShadowLabel, EmptyAndLoneAmpersandFitOneBlank)
     label->setShowAccelChar(false);
     EXPECT_EQ(label->size(), blank);  // not re-fitted by ShowAccelChar
     label->FitToText();
-    EXPECT_EQ(label->size(), QSize(Text("&&").width() + 2, 13));
+    EXPECT_EQ(label->size(), QSize(W("&") + 2, LineHeight));
+    label->setCaption("a&&b &Name");
+    EXPECT_EQ(label->width(), W("a&&b &Name") + 2);
+    label->setShowAccelChar(true);
+    label->FitToText();
+    EXPECT_EQ(label->width(), W("a&b Name") + 2);
 }
 
-TEST_F(ShadowLabel, ShadowGrowsTheFitOnlyRightAndDown)
+// A shadow position, the offset it draws the shadow at for size 3, and what
+// that adds to the fitted size.
+struct ShadowCase {
+    L::TShadowPosition pos;
+    QPoint offset;
+    QSize growth;
+};
+void PrintTo(const ShadowCase& c, std::ostream* os) { *os << "ShadowPos " << int(c.pos); }
+
+struct ShadowPosition : ShadowLabel, ::testing::WithParamInterface<ShadowCase> {};
+
+TEST_P(ShadowPosition, ShiftsTheShadowAndGrowsTheFitOnlyRightAndDown)
 {
+    const ShadowCase c = GetParam();
     label->setCaption("Moves :12");
-    const QSize text = Text("Moves :12");
-    EXPECT_EQ(label->size(), QSize(text.width() + 2, text.height()));
-    const struct { L::TShadowPosition pos; int dw, dh; } cases[] = {
-        {L::spLeftTop, 0, 0}, {L::spLeftBottom, 0, 3}, {L::spRightBottom, 3, 3}, {L::spRightTop, 3, 0}};
-    for (const auto& c : cases) {
-        label->setShadowSize(1);
-        label->setShadowPos(c.pos);
-        label->setShadowSize(3);
-        EXPECT_EQ(label->size(), QSize(text.width() + 2 + c.dw, text.height() + c.dh)) << int(c.pos);
-        label->setShadowPos(c.pos == L::spLeftTop ? L::spRightBottom : L::spLeftTop);
-        EXPECT_EQ(label->size(), QSize(text.width() + 2 + c.dw, text.height() + c.dh));
-    }
+    const QSize text(W("Moves :12") + 2, LineHeight);
+    EXPECT_EQ(label->size(), text);
+    label->setShadowPos(c.pos);
+    EXPECT_EQ(label->size(), text);  // the position alone does not fit
+    label->setShadowSize(3);
+    EXPECT_EQ(label->size(), text + c.growth);
+    EXPECT_EQ(label->sizeHint(), label->size());
+    label->setShadowPos(c.pos == L::spLeftTop ? L::spRightBottom : L::spLeftTop);
+    EXPECT_EQ(label->size(), text + c.growth);
+    label->setShadowPos(c.pos);
+
+    label->setShadowColor(clRed);
+    label->setFontColor(clNavy);
+    Show();
+    const QImage expected = Expected({"Moves :12"}, QRect(1, 0, label->width() - 2, label->height()), c.offset, Navy, Red);
+    ASSERT_GT(Count(expected, Red), 0);
+    ASSERT_GT(Count(expected, Navy), 0);
+    EXPECT_EQ(Shown(), expected);
 }
+
+INSTANTIATE_TEST_SUITE_P(All, ShadowPosition,
+                         ::testing::Values(ShadowCase{L::spLeftTop, {-3, -3}, {0, 0}},
+                                           ShadowCase{L::spLeftBottom, {-3, 3}, {0, 3}},
+                                           ShadowCase{L::spRightBottom, {3, 3}, {3, 3}},
+                                           ShadowCase{L::spRightTop, {3, -3}, {3, 0}}));
 
 TEST_F(ShadowLabel, RightAlignedGrowthKeepsTheRightEdge)
 {
@@ -141,11 +205,37 @@ TEST_F(ShadowLabel, RightAlignedGrowthKeepsTheRightEdge)
     const int right = label->geometry().right();
     label->setCaption("abWWW");
     EXPECT_EQ(label->geometry().right(), right);
-    EXPECT_EQ(label->width(), Text("abWWW").width() + 2);
+    EXPECT_EQ(label->width(), W("abWWW") + 2);
     label->setAlignment(L::taCenter);
     const int left = label->x();
     label->setCaption("ab");
     EXPECT_EQ(label->x(), left);
+}
+
+TEST_F(ShadowLabel, SizeHintIsTheFitAndFollowsTheTextWithoutAutoSize)
+{
+    label->setCaption("Moves :12");
+    EXPECT_EQ(label->sizeHint(), QSize(W("Moves :12") + 2, LineHeight));
+    EXPECT_EQ(label->minimumSizeHint(), label->sizeHint());
+    label->setAutoSize(false);
+    label->setCaption("Moves :1234");
+    EXPECT_EQ(label->size(), QSize(W("Moves :12") + 2, LineHeight));  // its bounds stay
+    EXPECT_EQ(label->sizeHint(), QSize(W("Moves :1234") + 2, LineHeight));
+
+    // In a layout the hint is what sizes it, and a new caption is noticed.
+    QWidget box;
+    auto* row = new QHBoxLayout(&box);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* inLayout = new TShadowLabel;
+    inLayout->setFont(sans);
+    inLayout->setAutoSize(false);
+    row->addWidget(inLayout);
+    inLayout->setCaption("ab");
+    EXPECT_EQ(box.sizeHint().width(), W("ab") + 2);
+    inLayout->setCaption("abWWW");
+    EXPECT_EQ(box.sizeHint().width(), W("abWWW") + 2);
+    inLayout->setShadowPos(L::spRightTop);
+    EXPECT_EQ(box.sizeHint().width(), W("abWWW") + 2 + 1);
 }
 
 TEST_F(ShadowLabel, SameCaptionNeitherRepaintsNorFits)
@@ -165,19 +255,18 @@ TEST_F(ShadowLabel, SameCaptionNeitherRepaintsNorFits)
 
 TEST_F(ShadowLabel, DrawsShadowUpLeftThenTextInOnePassEach)
 {
-    label->setCaption("Hi &there\r\n\tok");
+    label->setCaption("Hi there\r\n\tok");
+    EXPECT_EQ(label->size(), QSize(std::max(W("Hi there"), 8 * fm.averageCharWidth() + W("ok")) + 2, 2 * LineHeight));
     Show();
     label->Invalidate();
     label->Renders = 0;
     const QImage shown = Shown();
     EXPECT_EQ(label->Renders, 1);  // no measuring with the top layout
-    EXPECT_EQ(shown, Expected({1, 0, label->width() - 1, label->height()}, {-1, -1}, clWindowText, clBtnHighlight));
-    EXPECT_EQ(shown.pixelColor(0, label->height() - 1), ColorToQColor(clBtnFace));
-
-    label->setShadowColor(clRed);
-    label->setShadowPos(L::spRightBottom);
-    label->setFontColor(clNavy);
-    EXPECT_EQ(Shown(), Expected({1, 0, label->width() - 1, label->height()}, {1, 1}, clNavy, clRed));
+    const QImage expected =
+        Expected({"Hi there", "\tok"}, QRect(1, 0, label->width() - 2, label->height()), {-1, -1}, WindowText, Highlight);
+    ASSERT_GT(Count(expected, Highlight), 0);
+    EXPECT_EQ(shown, expected);
+    EXPECT_EQ(shown.pixelColor(0, label->height() - 1), Face);
 }
 
 TEST_F(ShadowLabel, DisabledUsesGrayTextAndHighlightShadow)
@@ -188,12 +277,14 @@ TEST_F(ShadowLabel, DisabledUsesGrayTextAndHighlightShadow)
     label->setEnabled(false);
     Show();
     EXPECT_EQ(label->size(), fitted);
-    const TRect text{1, 0, label->width() - 1, label->height()};
-    EXPECT_EQ(Shown(), Expected(text, {-1, -1}, clGrayText, clBtnHighlight));
+    const QRect text(1, 0, label->width() - 2, label->height());
+    EXPECT_EQ(Shown(), Expected({"Disabled"}, text, {-1, -1}, GrayText, Highlight));
     label->setShadowSize(0);
-    EXPECT_EQ(Shown(), Expected(text, {1, 1}, clGrayText, clBtnHighlight));
+    EXPECT_EQ(Shown(), Expected({"Disabled"}, text, {1, 1}, GrayText, Highlight));
     label->setEnabled(true);
-    EXPECT_EQ(Shown(), Expected(text, {0, 0}, clWindowText, clRed));
+    const QImage plain = Expected({"Disabled"}, text, {0, 0}, WindowText, Red);
+    EXPECT_EQ(Count(plain, Red), 0);
+    EXPECT_EQ(Shown(), plain);
 }
 
 TEST_F(ShadowLabel, FiveLinesAreFiveLineHeights)
@@ -202,27 +293,49 @@ TEST_F(ShadowLabel, FiveLinesAreFiveLineHeights)
     EXPECT_EQ(label->height(), 65);
 }
 
-TEST_F(ShadowLabel, BottomLayoutEndsOnePixelAboveTheEdge)
+// A layout in a 50-pixel-wide label of the given height, with where it puts
+// the two-line text block (26 pixels, 27 with the shadow above it) and how
+// many passes through the caption painting takes.
+struct LayoutCase {
+    L::TTextLayout layout;
+    int height;
+    QRect box;
+    int renders;
+};
+void PrintTo(const LayoutCase& c, std::ostream* os) { *os << "Layout " << int(c.layout) << " in " << c.height; }
+
+struct TextLayout : ShadowLabel, ::testing::WithParamInterface<LayoutCase> {};
+
+TEST_P(TextLayout, PlacesTheBlock)
 {
+    const LayoutCase c = GetParam();
     label->setCaption("Ab\r\ncd");
     label->setAutoSize(false);
-    label->resize(50, 40);
-    label->setTextLayout(L::tlBottom);
+    label->resize(50, c.height);
+    label->setTextLayout(c.layout);
     Show();
     label->Invalidate();
     label->Renders = 0;
-    EXPECT_EQ(Shown(), Expected({0, 40 - 26 - 1, 50, 40}, {-1, -1}, clWindowText, clBtnHighlight));
-    EXPECT_EQ(label->Renders, 2);  // measured, then drawn
+    EXPECT_EQ(Shown(), Expected({"Ab", "cd"}, c.box, {-1, -1}, WindowText, Highlight));
+    EXPECT_EQ(label->Renders, c.renders);
 }
+
+INSTANTIATE_TEST_SUITE_P(All, TextLayout,
+                         ::testing::Values(LayoutCase{L::tlTop, 40, {1, 0, 48, 40}, 1},
+                                           // measured, then drawn; the last line ends 1 pixel above the edge
+                                           LayoutCase{L::tlBottom, 40, {0, 13, 50, 27}, 2},
+                                           LayoutCase{L::tlCenter, 40, {0, 6, 50, 27}, 2},
+                                           // taller than the label: (19 - 26) / 2 = -3, not -4
+                                           LayoutCase{L::tlCenter, 19, {0, -4, 50, 27}, 2}));
 
 TEST_F(ShadowLabel, WordWrapShrinksToTheWidestLine)
 {
     label->setAutoSize(false);
-    label->resize(Text("one two").width() + 2 + 3, 17);
+    label->resize(W("one two") + 2 + 3, 17);
     label->setCaption("one two three");
     label->setWordWrap(true);
     label->setAutoSize(true);
-    EXPECT_EQ(label->size(), QSize(std::max(Text("one two").width(), Text("three").width()) + 2, 26));
+    EXPECT_EQ(label->size(), QSize(std::max(W("one two"), W("three")) + 2, 2 * LineHeight));
 }
 
 TEST_F(ShadowLabel, FocusRectangleFollowsThePartnerUntilItIsDestroyed)
@@ -268,20 +381,39 @@ TEST_F(ShadowLabel, FocusRectangleFollowsThePartnerUntilItIsDestroyed)
     EXPECT_FALSE(label->DialogChar(QChar('n')));
 }
 
-TEST_F(ShadowLabel, CaptionChangeRepaintsOnlyItsOwnRectangle)
+struct OpaqueOrNot : ShadowLabel, ::testing::WithParamInterface<bool> {};
+
+TEST_P(OpaqueOrNot, CaptionChangeRepaintsOnlyItsOwnRectangle)
 {
-    for (bool transparent : {false, true}) {
-        label->setTransparent(transparent);
-        label->setCaption("12:00:00");
-        Show();
-        PaintRecorder recorder;
-        host.installEventFilter(&recorder);
-        label->setCaption("12:00:01");
-        QApplication::processEvents();
-        host.removeEventFilter(&recorder);
-        EXPECT_TRUE((recorder.painted - QRegion(label->geometry())).isEmpty()) << transparent;
-        EXPECT_EQ(transparent, !recorder.painted.isEmpty());  // opaque: the host paints nothing
-    }
+    const bool transparent = GetParam();
+    label->setTransparent(transparent);
+    label->setCaption("12:00:00");
+    Show();
+    PaintRecorder recorder;
+    host.installEventFilter(&recorder);
+    label->setCaption("12:00:01");
+    QApplication::processEvents();
+    host.removeEventFilter(&recorder);
+    EXPECT_TRUE((recorder.painted - QRegion(label->geometry())).isEmpty());
+    EXPECT_EQ(transparent, !recorder.painted.isEmpty());  // opaque: the host paints nothing
+}
+
+INSTANTIATE_TEST_SUITE_P(All, OpaqueOrNot, ::testing::Bool());
+
+TEST_F(ShadowLabel, TransparentShowsTheContainerAroundTheGlyphs)
+{
+    host.setAutoFillBackground(true);
+    QPalette navy = host.palette();
+    navy.setColor(QPalette::Window, Navy);
+    host.setPalette(navy);
+    label->setCaption("Hi");
+    label->setTransparent(true);
+    label->setColor(clRed);  // not filled while transparent
+    Show();
+    const QImage shown = Shown();
+    EXPECT_EQ(Count(shown, Red), 0);
+    EXPECT_GT(Count(shown, Navy), label->width() * label->height() / 2);
+    EXPECT_GT(Count(shown, WindowText), 0);
 }
 
 TEST_F(ShadowLabel, ContainerFontChangesRefit)
