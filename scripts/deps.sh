@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Quindle needs, only those still missing.
-# Usage: scripts/deps.sh [play|test]
+# Usage: scripts/deps.sh [play|test|fuzz]
 set -euo pipefail
 
 build_pkgs=(cmake g++ make pkg-config
@@ -10,11 +10,14 @@ build_pkgs=(cmake g++ make pkg-config
   libcanberra-dev libcanberra-pulse sound-theme-freedesktop
   fonts-comic-neue fonts-dejavu-core fonts-dejavu-extra)
 test_pkgs=(libgtest-dev)
+# scripts/fuzz.sh: libFuzzer comes with clang's runtime libraries.
+fuzz_pkgs=(clang libclang-rt-14-dev)
 
 case "${1:-test}" in
   play) wanted=("${build_pkgs[@]}") ;;
   test) wanted=("${build_pkgs[@]}" "${test_pkgs[@]}") ;;
-  *) echo "usage: $0 [play|test]" >&2; exit 2 ;;
+  fuzz) wanted=("${build_pkgs[@]}" "${test_pkgs[@]}" "${fuzz_pkgs[@]}") ;;
+  *) echo "usage: $0 [play|test|fuzz]" >&2; exit 2 ;;
 esac
 
 missing=()
