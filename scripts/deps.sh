@@ -9,7 +9,12 @@ build_pkgs=(cmake g++ make pkg-config
   libavformat-dev libavcodec-dev libswscale-dev libavutil-dev
   libcanberra-dev libcanberra-pulse sound-theme-freedesktop
   fonts-comic-neue fonts-dejavu-core fonts-dejavu-extra)
-test_pkgs=(libgtest-dev)
+test_pkgs=(libgtest-dev
+  # the end-to-end suite: private X11 and Wayland desktops, input, accessibility
+  xvfb openbox xdotool x11-utils imagemagick weston qt6-wayland
+  dbus-daemon dbus-bin at-spi2-core python3 python3-gi python3-pyatspi
+  # a private sound server to hear which cues play
+  pulseaudio pulseaudio-utils)
 # scripts/fuzz.sh: libFuzzer comes with clang's runtime libraries.
 fuzz_pkgs=(clang libclang-rt-14-dev)
 
