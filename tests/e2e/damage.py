@@ -80,10 +80,13 @@ def stereo_cut_mid_frame(path, good):
 def huge_frames(path, good):
     """A clip of a few hundred bytes that decodes to hundreds of megabytes:
     2048 x 2048 run-length frames that each say only "end of picture"."""
-    src = os.path.join(os.environ["QUINDLE_SOURCE_DIR"], "tests/fuzz/corpus/clip/rle8-huge-frames.avi")
+    src = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "fuzz", "corpus", "clip",
+                       "rle8-huge-frames.avi")
     with open(src, "rb") as s, open(path, "wb") as f:
         f.write(s.read())
 
+
+CLIP = "cool.avi"
 
 KINDS = {
     "missing": missing, "empty": empty, "half": half, "garbage": garbage,

@@ -1,58 +1,49 @@
 """A private PulseAudio sound server that plays into a null sink and logs
 every stream it is asked to play, so a test can tell which cues sounded.
 
-    server = SoundServer(tmpdir)       # starts it
-    env.update(server.env())           # PULSE_SERVER for the game
+    server = SoundServer(desk)         # starts it on a harness desktop
+    game = desk.launch(env=server.env())
     mark = server.mark()
     ... act ...
     server.wait_for(lambda names: ..., mark, timeout, what)
-    server.stop()
 
-Each stream is known by its media name: libcanberra names a file stream by
-its path and the desktop's alert by its event id, "bell".
+The desktop ends the server with everything else it started. Each stream
+is known by its media name: libcanberra names a file stream by its path
+and the desktop's alert by its event id, "bell".
 """
 import os
 import re
-import shutil
-import signal
 import subprocess
+import tempfile
 import time
 
 _CREATED = re.compile(r'Created input \d+ "(.*)" on ')
 
 
 class SoundServer:
-    def __init__(self, tmpdir):
-        self.dir = os.path.join(tmpdir, "pulse")
+    def __init__(self, desk):
+        self.dir = tempfile.mkdtemp(prefix="pulse-", dir=desk.tmp)
         runtime = os.path.join(self.dir, "runtime")
-        home = os.path.join(self.dir, "home")
         os.makedirs(runtime, mode=0o700)
-        os.makedirs(home)
         self.socket = os.path.join(runtime, "native")
         self.log = os.path.join(self.dir, "log")
-        env = dict(os.environ, XDG_RUNTIME_DIR=runtime, HOME=home,
-                   XDG_CONFIG_HOME=os.path.join(home, ".config"))
-        env.pop("PULSE_SERVER", None)
-        env.pop("DBUS_SESSION_BUS_ADDRESS", None)
-        self.proc = subprocess.Popen(
-            [shutil.which("pulseaudio") or "/usr/bin/pulseaudio",
-             "--daemonize=no", "-n", "--exit-idle-time=-1", "--use-pid-file=no",
+        env = dict(desk.env, XDG_RUNTIME_DIR=runtime, HOME=self.dir)
+        self.proc = desk.start(
+            ["pulseaudio", "--daemonize=no", "-n", "--exit-idle-time=-1", "--use-pid-file=no",
              "--disable-shm=yes", "--log-level=info", "--log-target=file:" + self.log,
              "-L", "module-null-sink sink_name=quiet",
              "-L", "module-native-protocol-unix socket=%s auth-anonymous=1" % self.socket],
-            env=env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-            stderr=subprocess.DEVNULL, start_new_session=True)
-        deadline = time.monotonic() + 20
-        while not self._answers():
+            env=env)
+        deadline = time.monotonic() + 30
+        while not self._answers(desk):
             if self.proc.poll() is not None or time.monotonic() > deadline:
-                self.stop()
                 raise RuntimeError("the private sound server did not start")
-            time.sleep(0.05)
+            time.sleep(0.1)
 
-    def _answers(self):
+    def _answers(self, desk):
         if not os.path.exists(self.socket):
             return False
-        r = subprocess.run(["pactl", "info"], env=dict(os.environ, **self.env()),
+        r = subprocess.run(["pactl", "info"], env=dict(desk.env, **self.env()),
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         return r.returncode == 0
 
@@ -70,14 +61,11 @@ class SoundServer:
     def mark(self):
         return len(self.played())
 
-    def since(self, mark):
-        return self.played()[mark:]
-
-    def wait_for(self, predicate, mark=0, timeout=15, what="a sound"):
+    def wait_for(self, predicate, mark=0, timeout=20, what="a sound"):
         """Waits until predicate(names played since mark) holds; returns them."""
         deadline = time.monotonic() + timeout
         while True:
-            names = self.since(mark)
+            names = self.played()[mark:]
             if predicate(names):
                 return names
             if time.monotonic() > deadline:
@@ -86,15 +74,3 @@ class SoundServer:
 
     def alive(self):
         return self.proc.poll() is None
-
-    def stop(self):
-        if self.proc.poll() is None:
-            try:
-                os.killpg(self.proc.pid, signal.SIGTERM)
-            except ProcessLookupError:
-                pass
-            try:
-                self.proc.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                os.killpg(self.proc.pid, signal.SIGKILL)
-                self.proc.wait()
