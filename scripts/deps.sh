@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Quindle needs, only those still missing.
-# Usage: scripts/deps.sh [play|test]
+# Usage: scripts/deps.sh [play|test|fuzz]
 set -euo pipefail
 
 build_pkgs=(cmake g++ make pkg-config
@@ -9,12 +9,20 @@ build_pkgs=(cmake g++ make pkg-config
   libavformat-dev libavcodec-dev libswscale-dev libavutil-dev
   libcanberra-dev libcanberra-pulse sound-theme-freedesktop libsndfile1-dev
   fonts-comic-neue fonts-dejavu-core fonts-dejavu-extra)
-test_pkgs=(libgtest-dev)
+test_pkgs=(libgtest-dev
+  # the end-to-end suite: private X11 and Wayland desktops, input, accessibility
+  xvfb openbox xdotool x11-utils imagemagick weston qt6-wayland
+  dbus-daemon dbus-bin at-spi2-core python3 python3-gi python3-pyatspi
+  # a private sound server to hear which cues play
+  pulseaudio pulseaudio-utils)
+# scripts/fuzz.sh: libFuzzer comes with clang's runtime libraries.
+fuzz_pkgs=(clang libclang-rt-14-dev)
 
 case "${1:-test}" in
   play) wanted=("${build_pkgs[@]}") ;;
   test) wanted=("${build_pkgs[@]}" "${test_pkgs[@]}") ;;
-  *) echo "usage: $0 [play|test]" >&2; exit 2 ;;
+  fuzz) wanted=("${build_pkgs[@]}" "${test_pkgs[@]}" "${fuzz_pkgs[@]}") ;;
+  *) echo "usage: $0 [play|test|fuzz]" >&2; exit 2 ;;
 esac
 
 missing=()
