@@ -5,6 +5,7 @@
 #include <canberra.h>
 
 #include <cstdio>
+#include <string>
 #include <unistd.h>
 
 namespace {
@@ -47,13 +48,15 @@ int PlayBell(ca_context* ctx)
                            nullptr);
 }
 
-int PlayFile(ca_context* ctx, int fd)
+int PlayFile(ca_context* ctx, int fd, const std::string& name)
 {
-    // The copy has no name of its own; libcanberra opens it through /proc.
+    // The copy has no name of its own; libcanberra opens it through /proc,
+    // and the sound is named after the cue's file.
     char path[64];
     std::snprintf(path, sizeof path, "/proc/self/fd/%d", fd);
-    const int rc = ca_context_play(ctx, kCueId, CA_PROP_MEDIA_FILENAME, path,
-                                   CA_PROP_CANBERRA_CACHE_CONTROL, "never", nullptr);
+    const int rc = ca_context_play(ctx, kCueId, CA_PROP_MEDIA_FILENAME, path, CA_PROP_MEDIA_NAME,
+                                   name.empty() ? "cue" : name.c_str(), CA_PROP_CANBERRA_CACHE_CONTROL,
+                                   "never", nullptr);
     return IsFileError(rc) ? PlayBell(ctx) : rc;
 }
 
@@ -65,7 +68,8 @@ int main()
     int playing = -1; // kept open while it may still play
     char kind;
     int fd;
-    while (quindle::cue::ReceiveRequest(STDIN_FILENO, kind, fd)) {
+    std::string name;
+    while (quindle::cue::ReceiveRequest(STDIN_FILENO, kind, fd, name)) {
         if (!ctx)
             ctx = Connect();
         if (!ctx) { // no server: the game plays silently
@@ -76,7 +80,7 @@ int main()
         ca_context_cancel(ctx, kCueId);
         int rc = CA_SUCCESS;
         if (kind == quindle::cue::kPlay && fd >= 0)
-            rc = PlayFile(ctx, fd);
+            rc = PlayFile(ctx, fd, name);
         else
             rc = PlayBell(ctx);
         if (playing >= 0)

@@ -118,7 +118,8 @@ private:
                 sound.Alert();
                 continue;
             }
-            sound.Play(fd);
+            // Named for the desktop in UTF-8, whatever the folder's bytes.
+            sound.Play(fd, QFile::decodeName(QByteArray::fromStdString(request.Path)).toStdString());
             close(fd);
         }
     }

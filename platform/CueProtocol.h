@@ -6,23 +6,29 @@
 // the game with it.
 
 #include <cerrno>
+#include <cstddef>
 #include <cstring>
+#include <string>
 #include <sys/socket.h>
 
 namespace quindle::cue {
 
 // One byte each. Play carries the open file to play (a validated copy) as
-// an SCM_RIGHTS descriptor.
+// an SCM_RIGHTS descriptor and, after the byte, the cue's own path in UTF-8,
+// which names the sound on the desktop.
 constexpr char kPlay = 'P';
 constexpr char kAlert = 'A';
+constexpr std::size_t kMaxName = 4096;
 
 constexpr char kHelperFile[] = "quindle_cues";
 
 // Sends one request without waiting; false when the other side is gone or
 // not taking requests.
-inline bool SendRequest(int socket, char kind, int fd)
+inline bool SendRequest(int socket, char kind, int fd, const std::string& name = {})
 {
-    iovec iov{&kind, 1};
+    std::string packet(1, kind);
+    packet += name.substr(0, kMaxName);
+    iovec iov{packet.data(), packet.size()};
     alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))] = {};
     msghdr msg{};
     msg.msg_iov = &iov;
@@ -40,15 +46,15 @@ inline bool SendRequest(int socket, char kind, int fd)
     do
         n = sendmsg(socket, &msg, MSG_DONTWAIT | MSG_NOSIGNAL);
     while (n < 0 && errno == EINTR);
-    return n == 1;
+    return n == static_cast<long>(packet.size());
 }
 
 // Waits for the next request: its kind and, for a play, the file (-1 when
-// none came). False once the game has closed its end.
-inline bool ReceiveRequest(int socket, char& kind, int& fd)
+// none came) and its name. False once the game has closed its end.
+inline bool ReceiveRequest(int socket, char& kind, int& fd, std::string& name)
 {
-    char byte = 0;
-    iovec iov{&byte, 1};
+    char packet[1 + kMaxName];
+    iovec iov{packet, sizeof packet};
     alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))];
     msghdr msg{};
     msg.msg_iov = &iov;
@@ -61,7 +67,8 @@ inline bool ReceiveRequest(int socket, char& kind, int& fd)
     while (n < 0 && errno == EINTR);
     if (n <= 0)
         return false;
-    kind = byte;
+    kind = packet[0];
+    name.assign(packet + 1, static_cast<std::size_t>(n) - 1);
     fd = -1;
     for (cmsghdr* c = CMSG_FIRSTHDR(&msg); c; c = CMSG_NXTHDR(&msg, c)) {
         if (c->cmsg_level == SOL_SOCKET && c->cmsg_type == SCM_RIGHTS && c->cmsg_len == CMSG_LEN(sizeof(int)))

@@ -21,20 +21,20 @@ constexpr int kSendBuffer = 16 * 1024;
 
 } // namespace
 
-void TSoundProcess::Play(int fd) { Send(cue::kPlay, fd); }
+void TSoundProcess::Play(int fd, const std::string& name) { Send(cue::kPlay, fd, name); }
 
-void TSoundProcess::Alert() { Send(cue::kAlert, -1); }
+void TSoundProcess::Alert() { Send(cue::kAlert, -1, {}); }
 
-void TSoundProcess::Send(char kind, int fd)
+void TSoundProcess::Send(char kind, int fd, const std::string& name)
 {
     if (FPid < 0 && !Start())
         return;
-    if (cue::SendRequest(FSocket, kind, fd))
+    if (cue::SendRequest(FSocket, kind, fd, name))
         return;
     // Dead or not taking requests: a fresh process gets this one.
     Stop();
     if (Start())
-        cue::SendRequest(FSocket, kind, fd);
+        cue::SendRequest(FSocket, kind, fd, name);
 }
 
 bool TSoundProcess::Start()

@@ -13,8 +13,9 @@ public:
     explicit TSoundProcess(std::string helper) : FHelper(std::move(helper)) {}
     ~TSoundProcess() { Stop(); }
 
-    // Plays the open file `fd` (the process gets its own descriptor).
-    void Play(int fd);
+    // Plays the open file `fd` (the process gets its own descriptor) under
+    // `name`, in UTF-8.
+    void Play(int fd, const std::string& name);
     void Alert();
 
     // The running process, or -1.
@@ -24,7 +25,7 @@ public:
     TSoundProcess& operator=(const TSoundProcess&) = delete;
 
 private:
-    void Send(char kind, int fd);
+    void Send(char kind, int fd, const std::string& name);
     bool Start();
     void Stop();
 

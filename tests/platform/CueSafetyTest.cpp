@@ -96,7 +96,7 @@ TEST_F(CueSafetyTest, AnythingUnplayableGivesTheAlertAndTheNextGoodCueStillPlays
                                 "pipe.wav",    "folder.wav", "huge.wav"};
     for (const char* name : unplayable) {
         EXPECT_EQ(PlayAndWait(QString::fromLatin1(name)), "alert") << name;
-        EXPECT_EQ(PlayAndWait(QStringLiteral("ok.wav")), "play 1 1644") << "after " << name;
+        EXPECT_EQ(PlayAndWait(QStringLiteral("ok.wav")), "play ok.wav 1 1644") << "after " << name;
     }
     FBackend->Alert();
 }
@@ -105,8 +105,8 @@ TEST_F(CueSafetyTest, CutOffAndManyChannelCuesPlayAsWholeStereoFrames)
 {
     Write("cut.wav", WavBytes(2, 16, 800, 8000, 3));
     Write("six.wav", WavBytes(6, 16, 800, 8000, 5));
-    EXPECT_EQ(PlayAndWait(QStringLiteral("cut.wav")), "play 2 3240");
-    EXPECT_EQ(PlayAndWait(QStringLiteral("six.wav")), "play 2 3240");
+    EXPECT_EQ(PlayAndWait(QStringLiteral("cut.wav")), "play cut.wav 2 3240");
+    EXPECT_EQ(PlayAndWait(QStringLiteral("six.wav")), "play six.wav 2 3240");
 }
 
 TEST_F(CueSafetyTest, AFolderWhoseNameIsNotUtf8StillFindsItsCues)
@@ -115,7 +115,7 @@ TEST_F(CueSafetyTest, AFolderWhoseNameIsNotUtf8StillFindsItsCues)
     ASSERT_EQ(mkdir(odd, 0700), 0);
     ASSERT_EQ(chdir(odd), 0);
     Write("ok.wav", WavBytes(1, 16, 800));
-    EXPECT_EQ(PlayAndWait(QStringLiteral("ok.wav")), "play 1 1644");
+    EXPECT_EQ(PlayAndWait(QStringLiteral("ok.wav")), "play ok.wav 1 1644");
     // QTemporaryDir cannot name this folder to remove it.
     unlink("ok.wav");
     ASSERT_EQ(chdir(".."), 0);

@@ -1,6 +1,7 @@
 // Stands in for the sound process in tests: logs each request to the file
 // named by QUINDLE_FAKE_CUES_LOG, one line each: "start <pid>" when it
-// starts, "alert", or "play <channels> <bytes>" with the WAV it was given.
+// starts, "alert", or "play <file> <channels> <bytes>" with the name and
+// the WAV it was given.
 // With QUINDLE_FAKE_CUES_HANG set it never reads, like a process stuck in
 // a frozen sound server.
 #include "platform/CueProtocol.h"
@@ -8,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -24,17 +26,19 @@ void Log(const char* line)
     }
 }
 
-void LogPlay(int fd)
+void LogPlay(int fd, const std::string& name)
 {
     unsigned char header[44] = {};
     struct stat st {};
-    char line[96];
+    char line[256];
     if (fd < 0 || fstat(fd, &st) != 0 || pread(fd, header, sizeof header, 0) != sizeof header
         || std::memcmp(header, "RIFF", 4) != 0) {
         Log("play bad");
         return;
     }
-    std::snprintf(line, sizeof line, "play %d %lld", header[22] | header[23] << 8,
+    // The name's last part: the cue's own file name.
+    const std::string file = name.substr(name.rfind('/') + 1);
+    std::snprintf(line, sizeof line, "play %s %d %lld", file.c_str(), header[22] | header[23] << 8,
                   static_cast<long long>(st.st_size));
     Log(line);
 }
@@ -51,11 +55,12 @@ int main()
             pause();
     char kind;
     int fd;
-    while (quindle::cue::ReceiveRequest(STDIN_FILENO, kind, fd)) {
+    std::string name;
+    while (quindle::cue::ReceiveRequest(STDIN_FILENO, kind, fd, name)) {
         if (kind == quindle::cue::kAlert)
             Log("alert");
         else
-            LogPlay(fd);
+            LogPlay(fd, name);
         if (fd >= 0)
             close(fd);
     }
