@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <functional>
 #include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -61,14 +62,42 @@ protected:
     // Plays `name` and returns what the sound process was asked to do.
     QString PlayAndWait(const QString& name)
     {
+        return AfterRequest([&] { FBackend->Play(name); });
+    }
+
+    QString AfterRequest(const std::function<void()>& request)
+    {
         const qsizetype before = Lines().size();
-        FBackend->Play(name);
+        request();
         QElapsedTimer clock;
         clock.start();
         while (Lines().size() == before && clock.elapsed() < 20000)
             QThread::msleep(2);
         const QStringList lines = Lines();
         return lines.size() > before ? lines.last() : QStringLiteral("<nothing>");
+    }
+
+    // The sound processes the log says were started.
+    QList<pid_t> Started() const
+    {
+        QFile f(FLog);
+        QList<pid_t> pids;
+        if (f.open(QIODevice::ReadOnly))
+            for (const QByteArray& line : f.readAll().split('\n'))
+                if (line.startsWith("start "))
+                    pids.append(line.mid(6).toInt());
+        return pids;
+    }
+
+    void ExpectAllProcessesGone() const
+    {
+        const QList<pid_t> pids = Started();
+        EXPECT_FALSE(pids.isEmpty());
+        for (pid_t pid : pids) {
+            errno = 0;
+            EXPECT_EQ(kill(pid, 0), -1) << "process " << pid << " still there";
+            EXPECT_EQ(errno, ESRCH);
+        }
     }
 
     QTemporaryDir FDir;
@@ -126,6 +155,11 @@ TEST_F(CueSafetyTest, AHungSoundProcessNeitherDelaysTheEndNorOutlivesIt)
 {
     qputenv("QUINDLE_FAKE_CUES_HANG", "1");
     Write("ok.wav", WavBytes(1, 16, 800));
+    FBackend->Play(QStringLiteral("ok.wav"));
+    QElapsedTimer started;
+    started.start();
+    while (Started().isEmpty() && started.elapsed() < 20000)
+        QThread::msleep(2);
     // Enough requests that the stuck process is found out and replaced.
     for (int i = 0; i < 200; ++i) {
         FBackend->Play(QStringLiteral("ok.wav"));
@@ -135,20 +169,19 @@ TEST_F(CueSafetyTest, AHungSoundProcessNeitherDelaysTheEndNorOutlivesIt)
     clock.start();
     FBackend.reset();
     EXPECT_LT(clock.elapsed(), 500);
+    ExpectAllProcessesGone();
+}
 
-    QFile f(FLog);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    int started = 0;
-    for (const QByteArray& line : f.readAll().split('\n')) {
-        if (!line.startsWith("start "))
-            continue;
-        ++started;
-        const pid_t pid = line.mid(6).toInt();
-        errno = 0;
-        EXPECT_EQ(kill(pid, 0), -1) << "process " << pid << " still there";
-        EXPECT_EQ(errno, ESRCH);
-    }
-    EXPECT_GE(started, 1);
+TEST_F(CueSafetyTest, ShuttingThePlayerDownEndsItsSoundProcess)
+{
+    Write("ok.wav", WavBytes(1, 16, 800));
+    quindle::TCuePlayer& player = quindle::TCuePlayer::Instance();
+    player.SetBackend(std::move(FBackend));
+    ASSERT_EQ(AfterRequest([&] { player.Play(QStringLiteral("ok.wav")); }), "play ok.wav 1 1644");
+    player.Shutdown();
+    ExpectAllProcessesGone();
+    player.Play(QStringLiteral("ok.wav")); // dropped, and nothing to fail
+    player.SetBackend(nullptr);
 }
 
 } // namespace
