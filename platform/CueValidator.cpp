@@ -61,6 +61,55 @@ struct TCloser {
     void operator()(SNDFILE* f) const { sf_close(f); }
 };
 
+bool KnownTag(uint32_t tag)
+{
+    switch (tag) {
+    case 0x0001: // PCM
+    case 0x0002: // MS ADPCM
+    case 0x0003: // IEEE float
+    case 0x0006: // A-law
+    case 0x0007: // mu-law
+    case 0x0011: // IMA ADPCM
+    case 0x0031: // GSM 6.10
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The WAV format tag of the "fmt " chunk, read before libsndfile sees the
+// bytes: it would hand other codecs (MPEG among them) to further libraries.
+bool AcceptedFormatTag(const unsigned char* data, std::size_t size)
+{
+    auto le = [&](std::size_t at, int n) {
+        uint32_t v = 0;
+        for (int i = n - 1; i >= 0; --i)
+            v = v << 8 | data[at + static_cast<std::size_t>(i)];
+        return v;
+    };
+    if (size < 12 || std::memcmp(data, "RIFF", 4) != 0 || std::memcmp(data + 8, "WAVE", 4) != 0)
+        return false;
+    for (std::size_t at = 12; size - at >= 8;) {
+        const uint32_t length = le(at + 4, 4);
+        if (std::memcmp(data + at, "fmt ", 4) == 0) {
+            const std::size_t body = std::min<std::size_t>(length, size - at - 8);
+            if (body < 2)
+                return false;
+            const uint32_t tag = le(at + 8, 2);
+            // Extensible: the sub-format's first two bytes are the real tag.
+            if (tag == 0xfffe)
+                return body >= 26 && KnownTag(le(at + 8 + 24, 2));
+            return KnownTag(tag);
+        }
+        // Chunks are padded to an even length.
+        const std::size_t next = static_cast<std::size_t>(length) + (length & 1u);
+        if (next > size - at - 8)
+            return false;
+        at += 8 + next;
+    }
+    return false;
+}
+
 bool AcceptedFormat(int format)
 {
     const int major = format & SF_FORMAT_TYPEMASK;
@@ -114,7 +163,7 @@ void PutTag(std::vector<unsigned char>& out, const char* tag)
 
 std::optional<std::vector<unsigned char>> ValidatedCue(const unsigned char* data, std::size_t size)
 {
-    if (!data || size == 0 || size > kMaxCueFileBytes)
+    if (!data || size == 0 || size > kMaxCueFileBytes || !AcceptedFormatTag(data, size))
         return std::nullopt;
     TMemory memory{data, static_cast<sf_count_t>(size)};
     SF_VIRTUAL_IO io{MemLength, MemSeek, MemRead, MemWrite, MemTell};

@@ -103,6 +103,7 @@ TEST(CueValidator, UnplayableBytesAreRefused)
         {"absurd rate, high", WavBytes(1, 16, 100, 4000000)},
         {"too many channels", WavBytes(200, 16, 10)},
         {"not a WAV", aiffLike},
+        {"MPEG in a WAV", WavBytes(1, 16, 100, 8000, 0, 0x55)},
         {"too long", WavBytes(1, 8, 1000 * (quindle::kMaxCueSeconds + 1), 1000)},
     };
     for (const auto& [what, bytes] : refused)
