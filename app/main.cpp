@@ -1,16 +1,28 @@
 #include "app/Application.h"
 #include "app/DataFolder.h"
+#include "app/DisplayCheck.h"
 #include "app/Unit1.h"
+#include "platform/CuePlayer.h"
+
+#include <cstdio>
 
 #include <QtGlobal>
 
 int main(int argc, char* argv[])
 {
+    // Qt aborts when it finds no display; a player gets one line instead.
+    if (const std::string problem = DisplayProblem(); !problem.empty()) {
+        std::fprintf(stderr, "quindle: %s\n", problem.c_str());
+        return 1;
+    }
     // The clock repaints two small labels every second. On X11, an upload
     // through shared memory makes the next paint wait for a reply from the
     // server; a plain upload of so few pixels costs less than that wake-up.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
+    // Declared first, so it ends last: the sound thread and process are
+    // gone before the application and its libraries are torn down.
+    const quindle::TCuePlayerScope sound;
     TApplication app(argc, argv);
     EnterDataFolder(QCoreApplication::applicationDirPath(), QStringLiteral(QUINDLE_DATADIR_FROM_BIN));
     CreateForms();

@@ -94,12 +94,14 @@ TEST_F(WinnerTest, TheCloseBoxLeavesTheClipRunningAndOkStopsIt)
     });
     EXPECT_TRUE(stillActive);
     EXPECT_FALSE(Clip()->Active());
-    int firstFrame = 0;
+    // Stopped clips rest on the first frame; a running one may be anywhere.
+    EXPECT_EQ(Clip()->CurrentFrame(), 1);
+    bool playsAgain = false;
     Show([&] {
-        firstFrame = Clip()->CurrentFrame();
+        playsAgain = Clip()->Active();
         FDialog->OKBtnClick();
     });
-    EXPECT_EQ(firstFrame, 1);
+    EXPECT_TRUE(playsAgain);
 }
 
 TEST_F(WinnerTest, OkStillClosesWhenTheClipIsMissing)

@@ -5,7 +5,9 @@
 # Usage: check_package.sh <build dir> <scratch dir> <version>
 set -euo pipefail
 build=$1 scratch=$2 version=$3
-module=usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/quindle/quindle_clip.so
+libdir=usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/quindle
+module=$libdir/quindle_clip.so
+cues=$libdir/quindle_cues
 rm -rf "$scratch"
 mkdir -p "$scratch"
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -17,7 +19,7 @@ deb="$scratch/quindle_${version}_$(dpkg --print-architecture).deb"
 
 # The file list: everything we need, nothing of the build's own.
 dpkg-deb --contents "$deb" | awk '{print $6}' | sed 's|^\./|/|' | grep -v '/$' | sort >"$scratch/files"
-want=(/usr/bin/quindle "/$module"
+want=(/usr/bin/quindle "/$module" "/$cues"
   /usr/share/applications/org.quindle.quindle.desktop
   /usr/share/metainfo/org.quindle.quindle.metainfo.xml
   /usr/share/man/man6/quindle.6.gz
@@ -43,7 +45,7 @@ scripts=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -E 'inst$|rm$' || true)
 
 root="$scratch/root"
 dpkg-deb --extract "$deb" "$root"
-for elf in usr/bin/quindle "$module"; do
+for elf in usr/bin/quindle "$module" "$cues"; do
   file -b "$root/$elf" | grep -q ', stripped' || fail "$elf is not stripped: $(file -b "$root/$elf")"
 done
 
