@@ -4,7 +4,6 @@
 #include "dialogs/Unit2.h"
 #include "dialogs/Unit3.h"
 #include "dialogs/Unit4.h"
-#include "platform/ErrorBox.h"
 #include "platform/Look.h"
 
 #include <QIcon>
@@ -18,16 +17,6 @@ void SetUpApplication()
     QGuiApplication::setDesktopFileName(QStringLiteral("quindle"));
     quindle::InitLook();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quindle.png")));
-}
-
-bool TApplication::notify(QObject* receiver, QEvent* event)
-{
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const std::exception& e) {
-        quindle::HandleException(e);
-    }
-    return false;
 }
 
 void CreateForms()

@@ -2,14 +2,13 @@
 
 #include <QApplication>
 
-// The application object: an exception that escapes an event handler is
-// reported in the error box and the event loop carries on.
+// The application object. An error is reported in the error box by the
+// handler it ends (see quindle::Guarded), never let out through Qt's event
+// or signal delivery, which cannot unwind safely.
 class TApplication : public QApplication {
     Q_OBJECT
 public:
     TApplication(int& argc, char** argv);
-
-    bool notify(QObject* receiver, QEvent* event) override;
 };
 
 // The application title, the icon and the classic look; TApplication

@@ -1,8 +1,8 @@
 #include "platform/Animate.h"
 
 #include "platform/ErrorBox.h"
+#include "platform/LocalPath.h"
 
-#include <QDir>
 #include <QPainter>
 
 #include <algorithm>
@@ -30,6 +30,9 @@ QImage Masked(const QImage& frame, QRgb background)
 TAnimate::TAnimate(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_NoSystemBackground);
+    // Sized to the clip, it may overlap its neighbours (the winner dialog's
+    // OK button); clicks must go to them.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
     FTimer.setTimerType(Qt::PreciseTimer);
     connect(&FTimer, &QTimer::timeout, this, &TAnimate::Advance);
 }
@@ -124,7 +127,7 @@ bool TAnimate::OpenClip()
     CloseClip();
     if (FFileName.isEmpty())
         return false;
-    FClip = LoadClip(QDir::current().absoluteFilePath(FFileName));
+    FClip = LoadClipKeepingTimers(PathInCurrentDir(FFileName));
     if (!FClip)
         return false;
     const QRgb background = FClip->Frames.first().pixel(0, 0) | 0xff000000u;

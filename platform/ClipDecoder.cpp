@@ -7,6 +7,8 @@ extern "C" {
 #include <libswscale/swscale.h>
 }
 
+#include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -37,6 +39,55 @@ struct TScaleFreer {
     void operator()(SwsContext* p) const { sws_freeContext(p); }
 };
 
+// The clip's bytes as FFmpeg's input: no file is opened here.
+struct TMemoryInput {
+    const unsigned char* Data;
+    size_t Size;
+    size_t Pos = 0;
+};
+
+int ReadMemory(void* user, uint8_t* buf, int size)
+{
+    auto* in = static_cast<TMemoryInput*>(user);
+    if (in->Pos >= in->Size)
+        return AVERROR_EOF;
+    const size_t n = std::min(static_cast<size_t>(size), in->Size - in->Pos);
+    std::memcpy(buf, in->Data + in->Pos, n);
+    in->Pos += n;
+    return static_cast<int>(n);
+}
+
+int64_t SeekMemory(void* user, int64_t offset, int whence)
+{
+    auto* in = static_cast<TMemoryInput*>(user);
+    if (whence == AVSEEK_SIZE)
+        return static_cast<int64_t>(in->Size);
+    int64_t base = 0;
+    switch (whence & ~AVSEEK_FORCE) {
+    case SEEK_SET: base = 0; break;
+    case SEEK_CUR: base = static_cast<int64_t>(in->Pos); break;
+    case SEEK_END: base = static_cast<int64_t>(in->Size); break;
+    default: return -1;
+    }
+    if (offset < -base || offset > static_cast<int64_t>(in->Size) - base)
+        return -1;
+    in->Pos = static_cast<size_t>(base + offset);
+    return static_cast<int64_t>(in->Pos);
+}
+
+struct TIoFreer {
+    void operator()(AVIOContext* p) const
+    {
+        av_freep(&p->buffer);
+        avio_context_free(&p);
+    }
+};
+
+using TClock = std::chrono::steady_clock;
+
+// Ends FFmpeg's own loops (probing, stream analysis) past the deadline.
+int PastDeadline(void* deadline) { return TClock::now() > *static_cast<TClock::time_point*>(deadline); }
+
 bool SizeAcceptable(int w, int h)
 {
     return w > 0 && h > 0 && w <= QUINDLE_CLIP_MAX_SIDE && h <= QUINDLE_CLIP_MAX_SIDE;
@@ -54,10 +105,31 @@ AVRational ClipRate(const AVStream* st)
 
 class TDecoder {
 public:
-    std::unique_ptr<QuindleClip> Run(const char* path)
+    TDecoder(const unsigned char* data, size_t size, size_t maxFrameBytes, int maxMilliseconds)
+        : FInput{data, size}, FMaxFrameBytes(maxFrameBytes),
+          FDeadline(TClock::now() + std::chrono::milliseconds(maxMilliseconds))
     {
-        AVFormatContext* raw = nullptr;
-        if (avformat_open_input(&raw, path, av_find_input_format("avi"), nullptr) < 0)
+    }
+
+    std::unique_ptr<QuindleClip> Run()
+    {
+        constexpr int kIoBuffer = 32 * 1024;
+        auto* buffer = static_cast<unsigned char*>(av_malloc(kIoBuffer));
+        if (!buffer)
+            return nullptr;
+        FIo.reset(avio_alloc_context(buffer, kIoBuffer, 0, &FInput, ReadMemory, nullptr, SeekMemory));
+        if (!FIo) {
+            av_free(buffer);
+            return nullptr;
+        }
+        AVFormatContext* raw = avformat_alloc_context();
+        if (!raw)
+            return nullptr;
+        raw->pb = FIo.get();
+        raw->flags |= AVFMT_FLAG_CUSTOM_IO;
+        raw->interrupt_callback = AVIOInterruptCB{PastDeadline, &FDeadline};
+        // On failure FFmpeg frees the context itself.
+        if (avformat_open_input(&raw, nullptr, av_find_input_format("avi"), nullptr) < 0)
             return nullptr;
         FFormat.reset(raw);
         if (avformat_find_stream_info(raw, nullptr) < 0)
@@ -68,7 +140,8 @@ public:
             return nullptr;
         const AVStream* st = raw->streams[FStream];
         const AVCodecParameters* par = st->codecpar;
-        if (!SizeAcceptable(par->width, par->height) || st->nb_frames > QUINDLE_CLIP_MAX_FRAMES)
+        if (!SizeAcceptable(par->width, par->height) || st->nb_frames > QUINDLE_CLIP_MAX_FRAMES
+            || FrameBytes(par->width, par->height) > FMaxFrameBytes)
             return nullptr;
 
         FCodec.reset(avcodec_alloc_context3(codec));
@@ -88,6 +161,8 @@ public:
         if (!FFrame || !pkt)
             return nullptr;
         for (;;) {
+            if (TClock::now() > FDeadline)
+                return nullptr;
             const int rc = av_read_frame(raw, pkt.get());
             if (rc == AVERROR_EOF)
                 break;
@@ -112,6 +187,8 @@ public:
     }
 
 private:
+    static size_t FrameBytes(int w, int h) { return static_cast<size_t>(w) * static_cast<size_t>(h) * 4; }
+
     bool Receive()
     {
         for (;;) {
@@ -135,9 +212,9 @@ private:
         // Checked before anything is allocated for it.
         if (f->width != w || f->height != h)
             return false;
-        const size_t bytes = static_cast<size_t>(w) * h * 4;
+        const size_t bytes = FrameBytes(w, h);
         if (FClip->Frames.size() >= QUINDLE_CLIP_MAX_FRAMES
-            || (FClip->Frames.size() + 1) * bytes > QUINDLE_CLIP_MAX_BYTES)
+            || (FClip->Frames.size() + 1) * bytes > FMaxFrameBytes || TClock::now() > FDeadline)
             return false;
         FScale.reset(sws_getCachedContext(FScale.release(), w, h,
                                           static_cast<AVPixelFormat>(f->format), w, h,
@@ -160,6 +237,11 @@ private:
         return true;
     }
 
+    TMemoryInput FInput;
+    size_t FMaxFrameBytes;
+    TClock::time_point FDeadline;
+    // Declared before the format context, which uses it until it is closed.
+    std::unique_ptr<AVIOContext, TIoFreer> FIo;
     std::unique_ptr<AVFormatContext, TFormatCloser> FFormat;
     std::unique_ptr<AVCodecContext, TCodecFreer> FCodec;
     std::unique_ptr<AVFrame, TFrameFreer> FFrame;
@@ -172,13 +254,14 @@ private:
 
 QUINDLE_EXPORT int quindle_clip_abi(void) { return QUINDLE_CLIP_ABI; }
 
-QUINDLE_EXPORT QuindleClip* quindle_clip_open(const char* path)
+QUINDLE_EXPORT QuindleClip* quindle_clip_open(const unsigned char* data, size_t size, size_t maxFrameBytes,
+                                             int maxMilliseconds)
 {
-    if (!path || !*path)
+    if (!data || size == 0 || size > static_cast<size_t>(INT64_MAX))
         return nullptr;
     av_log_set_level(AV_LOG_QUIET);
     try {
-        return TDecoder().Run(path).release();
+        return TDecoder(data, size, maxFrameBytes, maxMilliseconds).Run().release();
     } catch (...) {
         return nullptr; // out of memory: the clip cannot be opened
     }

@@ -1,14 +1,19 @@
 #include "platform/ClipLoader.h"
 
 #include "platform/ClipModule.h"
+#include "platform/HelperFiles.h"
+#include "platform/RegularFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QEventLoop>
 #include <QLibrary>
 
 #include <algorithm>
 #include <cstring>
+#include <thread>
+#include <vector>
 
 namespace quindle {
 
@@ -63,16 +68,7 @@ TModule* LoadedModule()
     TModule& m = Module();
     if (m.Loaded)
         return &m;
-    QStringList candidates;
-    if (!ModulePathOverride().isEmpty()) {
-        candidates << ModulePathOverride();
-    } else {
-        const QDir bin(QCoreApplication::applicationDirPath());
-        candidates << bin.filePath(kModuleFile)
-                   << bin.filePath(QStringLiteral(QUINDLE_MODULEDIR_FROM_BIN "/") + kModuleFile)
-                   << QDir(QStringLiteral(QUINDLE_MODULEDIR)).filePath(kModuleFile);
-    }
-    for (const QString& file : candidates) {
+    for (const QString& file : HelperFileCandidates(QLatin1String(kModuleFile), ModulePathOverride())) {
         if (TryLoad(m, file))
             return &m;
     }
@@ -89,12 +85,17 @@ int TClip::FrameInterval() const
     return static_cast<int>(std::clamp(ms, 10LL, 10000LL));
 }
 
-std::optional<TClip> LoadClip(const QString& path)
+std::optional<TClip> LoadClip(const std::string& path)
 {
     TModule* m = LoadedModule();
-    if (!m || path.isEmpty())
+    if (!m)
         return std::nullopt;
-    QuindleClip* raw = m->Open(QFile::encodeName(path).constData());
+    std::optional<std::vector<unsigned char>> bytes = ReadRegularFile(path, kMaxClipFileBytes);
+    if (!bytes || bytes->empty())
+        return std::nullopt;
+    const std::size_t frameBudget = (kClipBudgetBytes - bytes->size()) / 3;
+    QuindleClip* raw = m->Open(bytes->data(), bytes->size(), frameBudget, kClipBudgetMilliseconds);
+    bytes.reset();
     if (!raw)
         return std::nullopt;
     QuindleClipInfo info{};
@@ -111,6 +112,10 @@ std::optional<TClip> LoadClip(const QString& path)
             return std::nullopt;
         }
         QImage frame(clip.FrameSize, QImage::Format_RGB32);
+        if (frame.isNull()) {
+            m->Close(raw);
+            return std::nullopt;
+        }
         for (int y = 0; y < info.Height; ++y)
             std::memcpy(frame.scanLine(y), pixels + static_cast<size_t>(y) * rowBytes, rowBytes);
         clip.Frames.append(frame);
@@ -120,6 +125,24 @@ std::optional<TClip> LoadClip(const QString& path)
         return std::nullopt;
     return clip;
 }
+
+std::optional<TClip> LoadClipKeepingTimers(const std::string& path)
+{
+    // The module is loaded here: QLibrary is not for other threads.
+    if (!LoadedModule())
+        return std::nullopt;
+    std::optional<TClip> clip;
+    QEventLoop loop;
+    std::thread worker([&] {
+        clip = LoadClip(path);
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    worker.join();
+    return clip;
+}
+
+std::optional<TClip> LoadClip(const QString& path) { return LoadClip(QFile::encodeName(path).toStdString()); }
 
 void SetClipModulePath(const QString& path) { ModulePathOverride() = path; }
 

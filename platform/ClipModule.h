@@ -8,12 +8,13 @@ extern "C" {
 #endif
 
 // Bumped whenever anything below changes; the loader refuses another value.
-#define QUINDLE_CLIP_ABI 1
+#define QUINDLE_CLIP_ABI 2
+
+#include <stddef.h>
 
 // The largest frames and clips the decoder accepts.
 #define QUINDLE_CLIP_MAX_SIDE 2048
 #define QUINDLE_CLIP_MAX_FRAMES 4096
-#define QUINDLE_CLIP_MAX_BYTES (256 * 1024 * 1024)
 
 typedef struct QuindleClip QuindleClip;
 
@@ -27,9 +28,12 @@ typedef struct QuindleClipInfo {
 } QuindleClipInfo;
 
 typedef int (*QuindleClipAbiFn)(void);
-// Decodes every frame of an AVI clip. Returns null when the file is missing,
-// empty, truncated, corrupt or too large.
-typedef QuindleClip* (*QuindleClipOpenFn)(const char* path);
+// Decodes every frame of the AVI clip held in data[0..size). Returns null
+// when it is empty, truncated or corrupt, when its decoded frames would
+// take more than maxFrameBytes, or when decoding takes longer than
+// maxMilliseconds.
+typedef QuindleClip* (*QuindleClipOpenFn)(const unsigned char* data, size_t size, size_t maxFrameBytes,
+                                          int maxMilliseconds);
 typedef void (*QuindleClipInfoFn)(const QuindleClip* clip, QuindleClipInfo* info);
 // Frame 0..FrameCount-1: Width * Height pixels, rows top to bottom, each
 // pixel a native-endian 32-bit 0xffRRGGBB. Valid until the clip is closed.

@@ -1,140 +1,85 @@
 #include "platform/CuePlayer.h"
 
-#include <QDir>
+#include "platform/CueProtocol.h"
+#include "platform/CueValidator.h"
+#include "platform/HelperFiles.h"
+#include "platform/LocalPath.h"
+#include "platform/RegularFile.h"
+#include "platform/SoundProcess.h"
+
 #include <QFile>
+#include <QFileInfo>
 
-#include <canberra.h>
-
-#include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <optional>
 #include <string>
+#include <sys/mman.h>
 #include <thread>
+#include <unistd.h>
 
 namespace quindle {
 
 namespace {
 
-// Every cue plays under this id, so cancelling it cuts off whatever plays.
-constexpr uint32_t kCueId = 1;
+QString& HelperPathOverride()
+{
+    static QString path;
+    return path;
+}
+
+std::string FindHelper()
+{
+    for (const QString& file : HelperFileCandidates(QLatin1String(cue::kHelperFile), HelperPathOverride())) {
+        const QFileInfo info(file);
+        if (info.isFile() && info.isExecutable())
+            return QFile::encodeName(info.absoluteFilePath()).toStdString();
+    }
+    return {};
+}
+
+// An anonymous file holding `bytes`, or -1.
+int MemoryFile(const std::vector<unsigned char>& bytes)
+{
+    const int fd = memfd_create("quindle-cue", MFD_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            close(fd);
+            return -1;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return fd;
+}
 
 struct TRequest {
     bool Alert = false;
-    std::string Path; // absolute, in the file system's encoding
+    std::string Path; // in the file system's encoding
 };
 
-// What the GUI thread and the sound thread share. The thread holds its own
-// reference, so it may outlive the backend when the server hangs at exit.
-struct TQueue {
-    std::mutex Lock;
-    std::condition_variable Changed;
-    std::optional<TRequest> Pending; // only the latest request counts
-    bool Quit = false;
-    bool Finished = false;
-};
-
-bool IsFileError(int rc)
-{
-    return rc == CA_ERROR_NOTFOUND || rc == CA_ERROR_CORRUPT || rc == CA_ERROR_NOTSUPPORTED
-        || rc == CA_ERROR_IO || rc == CA_ERROR_ACCESS || rc == CA_ERROR_TOOBIG
-        || rc == CA_ERROR_INVALID;
-}
-
-// A lost or absent server: drop the context and try again with the next cue.
-bool IsServerError(int rc)
-{
-    return rc == CA_ERROR_NOTAVAILABLE || rc == CA_ERROR_DISCONNECTED || rc == CA_ERROR_STATE
-        || rc == CA_ERROR_NODRIVER || rc == CA_ERROR_FORKED;
-}
-
-ca_context* Connect()
-{
-    ca_context* ctx = nullptr;
-    if (ca_context_create(&ctx) < 0)
-        return nullptr;
-    ca_context_set_driver(ctx, "pulse");
-    ca_context_change_props(ctx, CA_PROP_APPLICATION_NAME, "Quindle", CA_PROP_APPLICATION_ID,
-                            "quindle", nullptr);
-    if (ca_context_open(ctx) < 0) {
-        ca_context_destroy(ctx);
-        return nullptr;
-    }
-    return ctx;
-}
-
-int PlayBell(ca_context* ctx)
-{
-    return ca_context_play(ctx, kCueId, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION,
-                           "Alert", nullptr);
-}
-
-int PlayRequest(ca_context* ctx, const TRequest& request)
-{
-    ca_context_cancel(ctx, kCueId);
-    if (request.Alert)
-        return PlayBell(ctx);
-    const int rc = ca_context_play(ctx, kCueId, CA_PROP_MEDIA_FILENAME, request.Path.c_str(),
-                                   CA_PROP_CANBERRA_CACHE_CONTROL, "never", nullptr);
-    if (IsFileError(rc))
-        return PlayBell(ctx);
-    return rc;
-}
-
-void SoundThread(std::shared_ptr<TQueue> queue)
-{
-    ca_context* ctx = nullptr;
-    for (;;) {
-        TRequest request;
-        {
-            std::unique_lock lock(queue->Lock);
-            queue->Changed.wait(lock, [&] { return queue->Quit || queue->Pending; });
-            if (queue->Quit)
-                break;
-            request = std::move(*queue->Pending);
-            queue->Pending.reset();
-        }
-        if (!ctx)
-            ctx = Connect();
-        if (!ctx)
-            continue; // no server: the game plays silently
-        if (IsServerError(PlayRequest(ctx, request))) {
-            ca_context_destroy(ctx);
-            ctx = nullptr;
-        }
-    }
-    if (ctx)
-        ca_context_destroy(ctx);
-    std::lock_guard lock(queue->Lock);
-    queue->Finished = true;
-    queue->Changed.notify_all();
-}
-
-// Plays through the desktop's sound server on a thread of its own, which
-// starts (and connects) with the first cue.
+// Reads and checks each cue on a thread of its own, so a large or slow file
+// never holds up the game, and hands the sound process only checked copies.
+// The thread waits on nothing but its queue.
 class TSoundServerBackend : public ICueBackend {
 public:
     ~TSoundServerBackend() override
     {
-        if (!FThread.joinable())
-            return;
-        std::unique_lock lock(FQueue->Lock);
-        FQueue->Quit = true;
-        FQueue->Changed.notify_all();
-        // A server that stops answering must not hold up the exit.
-        const bool finished = FQueue->Changed.wait_for(lock, std::chrono::milliseconds(500),
-                                                       [&] { return FQueue->Finished; });
-        lock.unlock();
-        if (finished)
+        {
+            std::lock_guard lock(FLock);
+            FQuit = true;
+        }
+        FChanged.notify_all();
+        if (FThread.joinable())
             FThread.join();
-        else
-            FThread.detach();
     }
 
-    void Play(const QString& file) override
-    {
-        Post(TRequest{false, QFile::encodeName(QDir::current().absoluteFilePath(file)).toStdString()});
-    }
+    void Play(const QString& file) override { Post(TRequest{false, PathInCurrentDir(file)}); }
 
     void Alert() override { Post(TRequest{true, {}}); }
 
@@ -142,16 +87,63 @@ private:
     void Post(TRequest request)
     {
         {
-            std::lock_guard lock(FQueue->Lock);
-            FQueue->Pending = std::move(request);
+            std::lock_guard lock(FLock);
+            FPending = std::move(request); // only the latest request counts
         }
-        FQueue->Changed.notify_all();
+        FChanged.notify_all();
         if (!FThread.joinable())
-            FThread = std::thread(SoundThread, FQueue);
+            FThread = std::thread(&TSoundServerBackend::Run, this, FindHelper());
     }
 
-    std::shared_ptr<TQueue> FQueue = std::make_shared<TQueue>();
+    void Run(std::string helper)
+    {
+        TSoundProcess sound(std::move(helper));
+        for (;;) {
+            TRequest request;
+            {
+                std::unique_lock lock(FLock);
+                FChanged.wait(lock, [&] { return FQuit || FPending; });
+                if (FQuit)
+                    return;
+                request = std::move(*FPending);
+                FPending.reset();
+            }
+            if (request.Alert) {
+                sound.Alert();
+                continue;
+            }
+            const std::optional<std::vector<unsigned char>> copy = CheckedCue(request.Path);
+            const int fd = copy ? MemoryFile(*copy) : -1;
+            if (fd < 0) {
+                sound.Alert();
+                continue;
+            }
+            // Named for the desktop in UTF-8, whatever the folder's bytes.
+            sound.Play(fd, QFile::decodeName(QByteArray::fromStdString(request.Path)).toStdString());
+            close(fd);
+        }
+    }
+
+    static std::optional<std::vector<unsigned char>> CheckedCue(const std::string& path)
+    {
+        const auto bytes = ReadRegularFile(path, kMaxCueFileBytes);
+        if (!bytes)
+            return std::nullopt;
+        return ValidatedCue(bytes->data(), bytes->size());
+    }
+
+    std::mutex FLock;
+    std::condition_variable FChanged;
+    std::optional<TRequest> FPending;
+    bool FQuit = false;
     std::thread FThread;
+};
+
+// What plays once the player has been shut down.
+class TSilentBackend : public ICueBackend {
+public:
+    void Play(const QString&) override {}
+    void Alert() override {}
 };
 
 } // namespace
@@ -160,6 +152,8 @@ std::unique_ptr<ICueBackend> MakeSoundServerBackend()
 {
     return std::make_unique<TSoundServerBackend>();
 }
+
+void SetCueHelperPath(const QString& path) { HelperPathOverride() = path; }
 
 TCuePlayer& TCuePlayer::Instance()
 {
@@ -181,5 +175,9 @@ std::unique_ptr<ICueBackend> TCuePlayer::SetBackend(std::unique_ptr<ICueBackend>
     FBackend = backend ? std::move(backend) : MakeSoundServerBackend();
     return previous;
 }
+
+void TCuePlayer::Shutdown() { FBackend = std::make_unique<TSilentBackend>(); }
+
+TCuePlayerScope::~TCuePlayerScope() { TCuePlayer::Instance().Shutdown(); }
 
 } // namespace quindle

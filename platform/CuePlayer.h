@@ -31,6 +31,10 @@ public:
     // the real one.
     std::unique_ptr<ICueBackend> SetBackend(std::unique_ptr<ICueBackend> backend);
 
+    // Stops playback for good: the sound thread is joined and the sound
+    // process ended before this returns; later cues are dropped.
+    void Shutdown();
+
     TCuePlayer(const TCuePlayer&) = delete;
     TCuePlayer& operator=(const TCuePlayer&) = delete;
 
@@ -41,7 +45,23 @@ private:
     std::unique_ptr<ICueBackend> FBackend;
 };
 
-// The real backend, for tests that need one of their own.
+// Owns the cue player for main(): shuts it down before the process tears
+// its libraries down.
+class TCuePlayerScope {
+public:
+    TCuePlayerScope() = default;
+    ~TCuePlayerScope();
+    TCuePlayerScope(const TCuePlayerScope&) = delete;
+    TCuePlayerScope& operator=(const TCuePlayerScope&) = delete;
+};
+
+// The real backend: reads and checks each cue (only regular files, only
+// well-formed WAV data) and plays it in a sound process of its own; a cue
+// that cannot be played gives the alert. For tests that need one of their own.
 std::unique_ptr<ICueBackend> MakeSoundServerBackend();
+
+// Where the sound process program is; empty restores the search beside the
+// executable, then in the module directory. For tests.
+void SetCueHelperPath(const QString& path);
 
 } // namespace quindle

@@ -7,7 +7,7 @@ build_pkgs=(cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libjpeg62-turbo-dev
   libavformat-dev libavcodec-dev libswscale-dev libavutil-dev
-  libcanberra-dev libcanberra-pulse sound-theme-freedesktop
+  libcanberra-dev libcanberra-pulse sound-theme-freedesktop libsndfile1-dev
   fonts-comic-neue fonts-dejavu-core fonts-dejavu-extra)
 test_pkgs=(libgtest-dev
   # the end-to-end suite: private X11 and Wayland desktops, input, accessibility

@@ -2,7 +2,6 @@
 
 #include "assets/Assets.h"
 #include "platform/CuePlayer.h"
-#include "platform/ErrorBox.h"
 
 #include <QAccessible>
 #include <QFile>
@@ -218,8 +217,7 @@ void TNumSpinButton::mousePressEvent(QMouseEvent* event)
     if (FPressedHalf == TSpinHalf::None) {
         FPressStartHalf = TSpinHalf::None;
         FPressedHalf = HalfAt(event->pos());
-        // A failing step is reported; the press goes on being tracked.
-        quindle::Guarded([this] { Click(FPressedHalf); });
+        Click(FPressedHalf);
         if (FPressedHalf != FPressStartHalf) {
             FPressStartHalf = FPressedHalf;
             DrawNow();
@@ -352,16 +350,7 @@ void TNumSpinButton::RepeatTick()
     FAutoRepeat->setInterval(kRepeatMs);
     if (FPressedHalf == TSpinHalf::None || !FCaptured)
         return;
-    // A failing click stops the repeat, or it would fail ten times a second.
-    try {
-        Click(FPressedHalf);
-    } catch (const std::exception& e) {
-        FAutoRepeat->stop();
-        quindle::HandleException(e);
-    } catch (...) {
-        FAutoRepeat->stop();
-        quindle::HandleException(std::runtime_error("Unknown error"));
-    }
+    Click(FPressedHalf);
 }
 
 // ---------------------------------------------------------------------------

@@ -1,6 +1,5 @@
 #include "widgets/OvalBtn.h"
 
-#include "platform/ErrorBox.h"
 
 #include <QAccessible>
 #include <QHelpEvent>
@@ -58,8 +57,9 @@ bool TOvalButton::DialogChar(QChar c)
 
 void TOvalButton::Click()
 {
+    // Handlers report their own errors: nothing may unwind through Qt.
     if (isEnabled())
-        quindle::Guarded([this] { emit OnClick(); });
+        emit OnClick();
 }
 
 // --- Properties ------------------------------------------------------------
@@ -419,7 +419,7 @@ void TOvalButton::mouseDoubleClickEvent(QMouseEvent* e)
     if (e->button() == Qt::LeftButton) {
         FClickArmed = false;
         if (isEnabled())
-            quindle::Guarded([this] { emit OnDblClick(); });
+            emit OnDblClick();
     }
     const QPoint p = e->position().toPoint();
     MouseDown(e->button(), p.x(), p.y());

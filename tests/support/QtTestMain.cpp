@@ -1,6 +1,7 @@
 // Test main for everything that needs a QApplication: the offscreen
 // platform, the game's look (style, palette, fonts) and its pictures.
 #include "platform/ClipLoader.h"
+#include "platform/CuePlayer.h"
 #include "platform/Look.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     quindle::InitLook();
     quindle::SetClipModulePath(QStringLiteral(QUINDLE_CLIP_MODULE));
+    quindle::SetCueHelperPath(QStringLiteral(QUINDLE_CUE_HELPER));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quindle {
+
+// The whole content of a regular file of at most `cap` bytes. Nothing for a
+// missing or unreadable file, a directory, a pipe, a device or a larger
+// file. Never waits for a writer: a pipe put in the file's place is not
+// read. `path` is in the file system's own encoding.
+std::optional<std::vector<unsigned char>> ReadRegularFile(const std::string& path, std::size_t cap);
+
+} // namespace quindle
