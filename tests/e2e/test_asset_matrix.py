@@ -31,6 +31,7 @@ class Run:
         self.damaged = damaged
         self.clip_kind = clip_kind
         assets = os.environ["QUINDLE_ASSETS"]
+        self.first = sound.mark()
         self.game = desk.launch(env=sound.env())
         for f in damaged + ([damage.CLIP] if clip_kind else []):
             with open(os.path.join(assets, f), "rb") as src:
@@ -108,6 +109,8 @@ class Run:
             e2e.click(desk, game.find(main, "push button", "Exit"))
             e2e.click(desk, game.find(game.window("Hey!", WAIT), "push button", "OK"))
             assert game.wait_exit(WAIT) == 0, game.output()[-3000:]
+        names = [n if n == ALERT else os.path.basename(n) for n in self.sound.played()[self.first:]]
+        print("   played:", " ".join(names), flush=True)
 
     def error_box(self, required):
         """The application's error box saying the clip cannot be opened."""

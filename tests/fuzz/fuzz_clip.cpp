@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FILE* f = std::fopen(ScratchPath(), "wb");
     if (!f || (size && std::fwrite(data, 1, size, f) != size) || std::fclose(f) != 0)
         std::abort();
-    const std::optional<quindle::TClip> clip = quindle::LoadClip(QString::fromLocal8Bit(ScratchPath()));
+    const std::optional<quindle::TClip> clip = quindle::LoadClip(std::string(ScratchPath()));
     if (clip) {
         // What the player relies on: at least one frame, all of the stated size.
         if (clip->Frames.isEmpty())
