@@ -70,6 +70,7 @@ protected:
         Invalidate();
         return true;
     }
+
     // Draws the whole control on Canvas(); the surface is clear when called.
     virtual void Paint() = 0;
 
