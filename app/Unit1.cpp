@@ -95,11 +95,11 @@ void TMain::NameForAssistiveTools()
 void TMain::FormCreate()
 {
     Saliendo = false;
-    SetClientHeight(ShortClientHeight);
+    setClientHeight(ShortClientHeight);
     Clave.fill(' ');
 }
 
-void TMain::SetClientHeight(int height) { ui->Panel1->setFixedHeight(height); }
+void TMain::setClientHeight(int height) { ui->Panel1->setFixedHeight(height); }
 
 int TMain::ClientHeight() const { return ui->Panel1->height(); }
 
@@ -203,9 +203,9 @@ void TMain::SpeedButton18Click()
     });
 }
 
-void TMain::SpeedButton19Click() { SetClientHeight(TallClientHeight); }
+void TMain::SpeedButton19Click() { setClientHeight(TallClientHeight); }
 
-void TMain::SpeedButton20Click() { SetClientHeight(ShortClientHeight); }
+void TMain::SpeedButton20Click() { setClientHeight(ShortClientHeight); }
 
 void TMain::Timer1Timer()
 {

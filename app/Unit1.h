@@ -37,7 +37,7 @@ public:
 
     // Plays a cue from the current directory unless sound is off.
     void Suena(const QString& file);
-    void SetClientHeight(int height);
+    void setClientHeight(int height);
     int ClientHeight() const;
 
 public slots:

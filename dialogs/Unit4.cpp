@@ -14,11 +14,11 @@ TOKBottomDlg::TOKBottomDlg(QWidget* parent) : TModalForm(parent), ui(std::make_u
 
 TOKBottomDlg::~TOKBottomDlg() = default;
 
-void TOKBottomDlg::OKBtnClick() { SetModalResult(mrOk); }
+void TOKBottomDlg::OKBtnClick() { setModalResult(mrOk); }
 
 void TOKBottomDlg::CancelBtnClick()
 {
-    SetModalResult(mrNone);
+    setModalResult(mrNone);
     close();  // a modal dialog closed this way answers mrCancel
 }
 

@@ -53,7 +53,7 @@ class TCanvas {
 public:
     explicit TCanvas(QImage* target = nullptr) : FTarget(target) {}
 
-    void SetTarget(QImage* target) { FTarget = target; }
+    void setTarget(QImage* target) { FTarget = target; }
     QImage* Target() const { return FTarget; }
 
     // Device pixels per logical pixel of the target (1 without one).

@@ -1,5 +1,7 @@
 #include "platform/Canvas.h"
 
+#include "platform/AccelText.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -18,22 +20,7 @@ struct ShownLine {
 ShownLine ApplyPrefixes(const QString& raw, bool prefixes)
 {
     ShownLine line;
-    if (!prefixes) {
-        line.text = raw;
-        return line;
-    }
-    line.text.reserve(raw.size());
-    for (qsizetype i = 0; i < raw.size(); ++i) {
-        if (raw[i] != QLatin1Char('&')) {
-            line.text += raw[i];
-            continue;
-        }
-        if (++i >= raw.size())
-            break;  // a trailing "&" marks nothing and is not shown
-        if (raw[i] != QLatin1Char('&'))
-            line.underlined.push_back(int(line.text.size()));
-        line.text += raw[i];
-    }
+    line.text = prefixes ? quindle::StripAccels(raw, &line.underlined) : raw;
     return line;
 }
 

@@ -1,7 +1,9 @@
 #include "platform/GraphicControl.h"
 
 #include <QPainter>
+#include <QHelpEvent>
 #include <QPaintEvent>
+#include <QToolTip>
 
 TGraphicControl::TGraphicControl(QWidget* parent) : QWidget(parent), FCanvas(&FSurface)
 {
@@ -17,7 +19,7 @@ void TGraphicControl::Invalidate()
 
 void TGraphicControl::Flush() { update(); }
 
-void TGraphicControl::SetOpaque(bool opaque)
+void TGraphicControl::setOpaque(bool opaque)
 {
     setAttribute(Qt::WA_OpaquePaintEvent, opaque);
     Invalidate();
@@ -37,7 +39,7 @@ void TGraphicControl::PrepareSurface()
     const QSize logical = size().expandedTo(QSize(1, 1));
     if (FSurface.size() != TCanvas::DeviceSize(logical, ratio) || FSurface.devicePixelRatio() != ratio) {
         FSurface = TCanvas::NewSurface(logical, ratio, QImage::Format_ARGB32_Premultiplied);
-        FCanvas.SetTarget(&FSurface);
+        FCanvas.setTarget(&FSurface);
         FFullPending = true;
     }
 }
@@ -46,9 +48,9 @@ QImage TGraphicControl::PaintToImage(qreal ratio)
 {
     QImage image = TCanvas::NewSurface(size().expandedTo(QSize(1, 1)), ratio, QImage::Format_ARGB32_Premultiplied);
     QImage* own = FCanvas.Target();
-    FCanvas.SetTarget(&image);
+    FCanvas.setTarget(&image);
     Paint();
-    FCanvas.SetTarget(own);
+    FCanvas.setTarget(own);
     return image;
 }
 
@@ -82,6 +84,14 @@ void TGraphicControl::showEvent(QShowEvent* event)
 }
 
 bool TGraphicControl::DialogChar(QChar) { return false; }
+
+void TGraphicControl::AnswerToolTip(const QHelpEvent& event, const QString& hint, bool shown, const QRect& area)
+{
+    if (shown && !hint.isEmpty())
+        QToolTip::showText(event.globalPos(), hint, this, area);
+    else
+        QToolTip::hideText();
+}
 
 bool TGraphicControl::EffectiveShowHint(bool own, bool followContainer) const
 {

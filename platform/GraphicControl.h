@@ -1,9 +1,12 @@
 #pragma once
 
 #include "platform/Canvas.h"
+#include "platform/StoreChanged.h"
 
 #include <QImage>
 #include <QWidget>
+
+class QHelpEvent;
 
 // A windowless control: a non-native child widget that paints into a
 // surface of its own which persists between paints. A full repaint starts
@@ -28,7 +31,7 @@ public:
     // An opaque control paints every pixel itself; its container does not
     // paint underneath it first.
     bool Opaque() const { return testAttribute(Qt::WA_OpaquePaintEvent); }
-    void SetOpaque(bool opaque);
+    void setOpaque(bool opaque);
 
     // The colour of the container's background, resolved now.
     TColor ContainerColor() const;
@@ -36,6 +39,9 @@ public:
     // Whether tooltips show: the control's own choice or, following its
     // container, the nearest container's "ShowHint".
     bool EffectiveShowHint(bool own, bool followContainer) const;
+    // Answers a tooltip request: HINT over AREA (the whole screen when
+    // empty) when it is to be shown and not empty, else no tooltip.
+    void AnswerToolTip(const QHelpEvent& event, const QString& hint, bool shown, const QRect& area = {});
 
     // A mnemonic character offered by the window; true when handled.
     virtual bool DialogChar(QChar c);
@@ -48,6 +54,23 @@ public:
     QImage PaintToImage(qreal ratio);
 
 protected:
+    // Property setters: store and repaint; the second skips equal values
+    // and says whether it stored.
+    template <typename T, typename U>
+    void StoreInvalidate(T& field, U&& value)
+    {
+        field = std::forward<U>(value);
+        Invalidate();
+    }
+    template <typename T, typename U>
+    bool ChangeInvalidate(T& field, U&& value)
+    {
+        if (!quindle::StoreChanged(field, std::forward<U>(value)))
+            return false;
+        Invalidate();
+        return true;
+    }
+
     // Draws the whole control on Canvas(); the surface is clear when called.
     virtual void Paint() = 0;
 

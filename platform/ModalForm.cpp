@@ -45,7 +45,7 @@ int TModalForm::ShowModal()
     return exec();
 }
 
-void TModalForm::SetModalResult(int result)
+void TModalForm::setModalResult(int result)
 {
     setResult(result);
     if (result != mrNone)

@@ -18,7 +18,7 @@ public:
     // returns its modal result.
     int ShowModal();
     // A non-zero result ends the modal loop and hides the dialog.
-    void SetModalResult(int result);
+    void setModalResult(int result);
 
     // Call after the layout is loaded: fixes the client size and applies
     // the layout's pixel font heights.

@@ -2,8 +2,9 @@
 // its accessible name or else its caption (never a surrounding group box's
 // title), pressed like any other button.
 #include "platform/SpeedButton.h"
+#include "platform/AccessibleFactory.h"
 #include "platform/PressableAccessible.h"
-#include "platform/SpokenText.h"
+#include "platform/AccelText.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name && Button()->accessibleName().isEmpty())
-            return quindle::SpokenText(Button()->text());
+            return quindle::StripAccels(Button()->text());
         return QAccessibleWidget::text(t);
     }
 
@@ -31,17 +32,9 @@ protected:
     void QueueClick() override { QMetaObject::invokeMethod(Button(), &QAbstractButton::click, Qt::QueuedConnection); }
 };
 
-QAccessibleInterface* SpeedButtonFactory(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("TSpeedButton") && object && object->isWidgetType())
-        return new TSpeedButtonAccessible(static_cast<TSpeedButton*>(object));
-    return nullptr;
-}
-
 } // namespace
 
 void InstallSpeedButtonAccessibility()
 {
-    static const bool installed = (QAccessible::installFactory(SpeedButtonFactory), true);
-    (void)installed;
+    quindle::InstallAccessibleView<TSpeedButton, TSpeedButtonAccessible>();
 }

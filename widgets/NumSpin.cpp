@@ -1,25 +1,21 @@
 #include "widgets/NumSpin.h"
 
-#include "assets/Assets.h"
 #include "platform/CuePlayer.h"
+#include "platform/KeyText.h"
+#include "platform/StoreChanged.h"
 
 #include <QAccessible>
-#include <QFile>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMenu>
 #include <QStyle>
 #include <QStyleOptionFrame>
-#include <QTimer>
-#include <QtEndian>
 
 #include <cmath>
 #include <limits>
 
 namespace {
 
-constexpr int kFirstRepeatMs = 400;
-constexpr int kRepeatMs = 100;
 // QLineEdit keeps this much room between its text margins and the line it
 // draws; the native field draws right up to its text rectangle.
 constexpr int kLineMarginX = 2;
@@ -41,335 +37,7 @@ qint64 ToInt64(double x)
     return static_cast<qint64>(x);
 }
 
-// The glyph resources are bare device-independent bitmaps (no file header),
-// as program resources store them; Qt reads them once the header is added.
-QImage DibToImage(const QByteArray& dib)
-{
-    if (dib.size() < 40)
-        return {};
-    const auto* p = reinterpret_cast<const uchar*>(dib.constData());
-    const quint32 headerSize = qFromLittleEndian<quint32>(p);
-    const quint16 bitCount = qFromLittleEndian<quint16>(p + 14);
-    const quint32 used = qFromLittleEndian<quint32>(p + 32);
-    const quint32 colours = bitCount <= 8 ? (used ? used : 1u << bitCount) : 0;
-    QByteArray file(14, '\0');
-    auto* f = reinterpret_cast<uchar*>(file.data());
-    f[0] = 'B';
-    f[1] = 'M';
-    qToLittleEndian<quint32>(14 + dib.size(), f + 2);
-    qToLittleEndian<quint32>(14 + headerSize + colours * 4, f + 10);
-    return QImage::fromData(file + dib, "BMP");
-}
-
-QImage LoadGlyph(const char* name)
-{
-    quindle::InitAssets();
-    QFile f(QStringLiteral(":/%1.bmp").arg(QLatin1String(name)));
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return DibToImage(f.readAll());
-}
-
-// One-bit glyphs are drawn with white as background, others with the colour
-// of their bottom-left pixel.
-TColor GlyphBackground(const QImage& glyph)
-{
-    if (glyph.depth() == 1 || glyph.isNull())
-        return clWhite;
-    return QColorToColor(glyph.pixelColor(0, glyph.height() - 1));
-}
-
-void DrawGlyph(TCanvas& c, const QImage& glyph, int x, int y)
-{
-    const int w = glyph.width(), h = glyph.height();
-    c.BrushCopy({x, y, x + w, y + h}, glyph, {0, 0, w, h}, GlyphBackground(glyph));
-}
-
 } // namespace
-
-// ---------------------------------------------------------------------------
-// TNumSpinButton
-
-TNumSpinButton::TNumSpinButton(QWidget* parent) : TGraphicControl(parent)
-{
-    FUpGlyph = LoadGlyph("NUMSPINUP");
-    FDownGlyph = LoadGlyph("NUMSPINDOWN");
-    SetOpaque(true);
-    resize(20, 20);
-    // Rendered when first asked for: the field resizes the button first.
-    FImagesStale = true;
-}
-
-void TNumSpinButton::setUpGlyph(const QImage& glyph)
-{
-    FUpGlyph = glyph.isNull() ? LoadGlyph("NUMSPINUP") : glyph;
-    InvalidateImages();
-}
-
-void TNumSpinButton::setDownGlyph(const QImage& glyph)
-{
-    FDownGlyph = glyph.isNull() ? LoadGlyph("NUMSPINDOWN") : glyph;
-    InvalidateImages();
-}
-
-TSpinHalf TNumSpinButton::HalfAt(const QPoint& p) const
-{
-    const int w = std::max(width(), 1), h = height();
-    return p.y() > h - double(h) / w * p.x() ? TSpinHalf::Bottom : TSpinHalf::Top;
-}
-
-const QImage& TNumSpinButton::StateImage(TSpinHalf half)
-{
-    // At the resolution of whatever is being painted, else the window's.
-    const QImage* target = Canvas()->Target();
-    const qreal ratio = target && !target->isNull() ? target->devicePixelRatio() : devicePixelRatioF();
-    if (FImagesStale || FNormalImage.size() != TCanvas::DeviceSize(size().expandedTo(QSize(1, 1)), ratio)
-        || FNormalImage.devicePixelRatio() != ratio) {
-        RenderAllStates(ratio);
-        FImagesStale = false;
-    }
-    switch (half) {
-    case TSpinHalf::Top: return FTopPressedImage;
-    case TSpinHalf::Bottom: return FBottomPressedImage;
-    default: return FNormalImage;
-    }
-}
-
-void TNumSpinButton::RenderState(QImage& image, TSpinHalf half, qreal ratio) const
-{
-    const int W = width(), H = height();
-    const bool top = half == TSpinHalf::Top, bottom = half == TSpinHalf::Bottom;
-    image = TCanvas::NewSurface(QSize(std::max(W, 1), std::max(H, 1)), ratio, QImage::Format_RGB32);
-    TCanvas c(&image);
-    c.Brush.Color = clBtnFace;
-    c.FillRect({0, 0, W, H});
-    c.Brush.Color = clWindowFrame;
-    c.FrameRect({0, 0, W, H});
-    c.Pen.Color = clWindowFrame;
-    c.MoveTo(-1, H);
-    c.LineTo(W, -1);
-
-    c.Pen.Color = top ? clBtnShadow : clBtnHighlight;
-    c.MoveTo(1, H - 4);
-    c.LineTo(1, 1);
-    c.LineTo(W - 3, 1);
-    if (!top) {
-        c.Pen.Color = clBtnShadow;
-        c.MoveTo(1, H - 3);
-        c.LineTo(W - 2, 0);
-    }
-    c.Pen.Color = bottom ? clBtnHighlight : clBtnShadow;
-    c.MoveTo(2, H - 2);
-    c.LineTo(W - 2, H - 2);
-    c.LineTo(W - 2, 1);
-    c.Pen.Color = bottom ? clBtnShadow : clBtnHighlight;
-    c.MoveTo(2, H - 2);
-    c.LineTo(W - 1, 1);
-
-    c.Brush.Color = clBtnFace;
-    const int d = top ? 2 : 1;
-    const double uw = FUpGlyph.width(), uh = FUpGlyph.height();
-    DrawGlyph(c, FUpGlyph, int(RoundEven(W / 4.0 - uw / 2)) + d, int(RoundEven(H / 4.0 - uh / 2)) + d);
-    const double dw = FDownGlyph.width(), dh = FDownGlyph.height();
-    DrawGlyph(c, FDownGlyph, int(RoundEven(3.0 * W / 4 - dw / 2)) - 1, int(RoundEven(3.0 * H / 4 - dh / 2)) - 1);
-
-    if (bottom) {
-        c.Pen.Color = clBtnShadow;
-        c.MoveTo(3, H - 2);
-        c.LineTo(W - 1, 2);
-    }
-}
-
-void TNumSpinButton::RenderAllStates(qreal ratio)
-{
-    RenderState(FTopPressedImage, TSpinHalf::Top, ratio);
-    RenderState(FBottomPressedImage, TSpinHalf::Bottom, ratio);
-    RenderState(FNormalImage, TSpinHalf::None, ratio);
-}
-
-void TNumSpinButton::InvalidateImages()
-{
-    FImagesStale = true;
-    Invalidate();
-}
-
-void TNumSpinButton::Paint()
-{
-    if (!isEnabled())
-        FTracking = false;
-    Canvas()->Draw(0, 0, StateImage(FPressedHalf));
-}
-
-// Draws the current state now, without waiting for a full repaint.
-void TNumSpinButton::DrawNow()
-{
-    PrepareSurface();
-    Paint();
-    Flush();
-}
-
-void TNumSpinButton::mousePressEvent(QMouseEvent* event)
-{
-    // Taken here: passed on, the press would reach the field's text.
-    event->accept();
-    if (event->button() != Qt::LeftButton || !isEnabled())
-        return;
-    QWidget* focus = FFocusControl;
-    if (focus && (focus->focusPolicy() & Qt::TabFocus) && focus->isEnabled() && focus->isVisible()
-        && !focus->hasFocus())
-        focus->setFocus(Qt::OtherFocusReason);
-    BeginCapture();
-    if (FPressedHalf == TSpinHalf::None) {
-        FPressStartHalf = TSpinHalf::None;
-        FPressedHalf = HalfAt(event->pos());
-        Click(FPressedHalf);
-        if (FPressedHalf != FPressStartHalf) {
-            FPressStartHalf = FPressedHalf;
-            DrawNow();
-        }
-        if (!FAutoRepeat) {
-            FAutoRepeat = new QTimer(this);
-            connect(FAutoRepeat, &QTimer::timeout, this, &TNumSpinButton::RepeatTick);
-        }
-        FAutoRepeat->setInterval(kFirstRepeatMs);
-        FAutoRepeat->start();
-    }
-    FTracking = true;
-}
-
-void TNumSpinButton::Track(const QPoint& p)
-{
-    if (p.x() >= 0 && p.x() <= width() && p.y() >= 0 && p.y() <= height()) {
-        const TSpinHalf half = HalfAt(p);
-        if (FPressedHalf == half)
-            return;
-        const TSpinHalf shown = half == FPressStartHalf ? half : TSpinHalf::None;
-        if (shown != FPressedHalf) {
-            FPressedHalf = shown;
-            DrawNow();
-        }
-    } else if (FPressedHalf != TSpinHalf::None) {
-        FPressedHalf = TSpinHalf::None;
-        DrawNow();
-    }
-}
-
-void TNumSpinButton::mouseMoveEvent(QMouseEvent* event)
-{
-    event->accept();
-    if (FTracking)
-        Track(event->pos());
-}
-
-void TNumSpinButton::mouseReleaseEvent(QMouseEvent* event)
-{
-    event->accept();
-    if (event->button() == Qt::LeftButton)
-        EndCapture();
-    if (!FTracking)
-        return;
-    FTracking = false;
-    const QPoint p = event->pos();
-    if (p.x() >= 0 && p.x() <= width() && p.y() >= 0 && p.y() <= height()) {
-        FPressedHalf = TSpinHalf::None;
-        FPressStartHalf = TSpinHalf::None;
-        DrawNow();
-    } else {
-        // Released away from the button with no move out reported first: the
-        // half must not stay down, or the next press would be ignored.
-        Track(p);
-    }
-}
-
-void TNumSpinButton::hideEvent(QHideEvent* event)
-{
-    TGraphicControl::hideEvent(event);
-    EndCapture();
-}
-
-void TNumSpinButton::changeEvent(QEvent* event)
-{
-    TGraphicControl::changeEvent(event);
-    if (event->type() == QEvent::EnabledChange) {
-        if (!isEnabled())
-            EndCapture();
-        InvalidateImages();
-    } else if (event->type() == QEvent::PaletteChange) {
-        InvalidateImages();  // the system colours may have changed
-    }
-}
-
-// Whatever takes the pointer from the window ends the press, as losing the
-// capture does.
-bool TNumSpinButton::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == FCaptureWindow
-        && (event->type() == QEvent::WindowBlocked || event->type() == QEvent::WindowDeactivate))
-        EndCapture();
-    return TGraphicControl::eventFilter(watched, event);
-}
-
-void TNumSpinButton::BeginCapture()
-{
-    FCaptured = true;
-    if (FRepeatParked) {
-        FRepeatParked = false;
-        FAutoRepeat->start();
-    }
-    if (FCaptureWindow != window()) {
-        if (FCaptureWindow)
-            FCaptureWindow->removeEventFilter(this);
-        FCaptureWindow = window();
-        FCaptureWindow->installEventFilter(this);
-    }
-}
-
-void TNumSpinButton::EndCapture()
-{
-    FCaptured = false;
-    // Without the capture a tick does nothing: park the timer rather than
-    // wake ten times a second for the rest of the run.
-    if (FAutoRepeat && FAutoRepeat->isActive()) {
-        FAutoRepeat->stop();
-        FRepeatParked = true;
-    }
-    if (FCaptureWindow)
-        FCaptureWindow->removeEventFilter(this);
-    FCaptureWindow = nullptr;
-}
-
-void TNumSpinButton::Click(TSpinHalf half)
-{
-    if (half == TSpinHalf::Top)
-        DoTopClick();
-    else if (half == TSpinHalf::Bottom)
-        DoBottomClick();
-}
-
-void TNumSpinButton::DoTopClick()
-{
-    emit OnTopClick();
-    if (!FCaptured)
-        FPressedHalf = TSpinHalf::None;
-}
-
-void TNumSpinButton::DoBottomClick()
-{
-    emit OnBottomClick();
-    if (!FCaptured)
-        FPressedHalf = TSpinHalf::None;
-}
-
-void TNumSpinButton::RepeatTick()
-{
-    FAutoRepeat->setInterval(kRepeatMs);
-    if (FPressedHalf == TSpinHalf::None || !FCaptured)
-        return;
-    Click(FPressedHalf);
-}
-
-// ---------------------------------------------------------------------------
-// TNumSpinEdit
 
 TNumSpinEdit::TNumSpinEdit(QWidget* parent) : QLineEdit(parent)
 {
@@ -379,14 +47,13 @@ TNumSpinEdit::TNumSpinEdit(QWidget* parent) : QLineEdit(parent)
     // The native field takes no drops; a drop would be an unchecked paste.
     setAcceptDrops(false);
     connect(this, &QLineEdit::textChanged, this, &TNumSpinEdit::TextChanged);
-    RebuildButton();
+    BuildButton();
     PlaceButton();
     SetTextArea();
 }
 
-void TNumSpinEdit::RebuildButton()
+void TNumSpinEdit::BuildButton()
 {
-    delete FButtonHost;
     FButtonHost = new QWidget(this);
     FButtonHost->setObjectName(QStringLiteral("ButtonHost"));
     FButtonHost->setCursor(Qt::ArrowCursor);  // not the field's text cursor
@@ -448,11 +115,8 @@ std::int32_t TNumSpinEdit::IntValue() const
 
 void TNumSpinEdit::setDecimal(int digits)
 {
-    const auto d = static_cast<std::uint8_t>(std::clamp(digits, 0, 255));
-    if (d == FDecimal)
-        return;
-    FDecimal = d;
-    setValue(Value());
+    if (quindle::StoreChanged(FDecimal, static_cast<std::uint8_t>(std::clamp(digits, 0, 255))))
+        setValue(Value());
 }
 
 void TNumSpinEdit::setArrowKeys(bool on)
@@ -463,9 +127,8 @@ void TNumSpinEdit::setArrowKeys(bool on)
 
 void TNumSpinEdit::setAlignment(TAlignment alignment)
 {
-    if (alignment == FAlignment)
+    if (!quindle::StoreChanged(FAlignment, alignment))
         return;
-    FAlignment = alignment;
     const Qt::Alignment h = alignment == taRightJustify ? Qt::AlignRight
         : alignment == taCenter                        ? Qt::AlignHCenter
                                                        : Qt::AlignLeft;
@@ -474,9 +137,8 @@ void TNumSpinEdit::setAlignment(TAlignment alignment)
 
 void TNumSpinEdit::setValueType(TValueType type)
 {
-    if (type == FValueType)
+    if (!quindle::StoreChanged(FValueType, type))
         return;
-    FValueType = type;
     setValue(Value());
     if (type == vtInteger) {
         FIncrement = RoundEven(FIncrement);
@@ -504,13 +166,15 @@ bool TNumSpinEdit::AcceptsChar(QChar c) const
 void TNumSpinEdit::Step(double delta)
 {
     const QString before = text();
-    struct Guard {
-        bool& flag;
-        ~Guard() { flag = false; }
-    } guard{FStepping};
-    FStepping = true;
-    setValue(Value() + delta);
-    FStepping = false;
+    {
+        // Reset even when a text slot throws.
+        struct Guard {
+            bool& flag;
+            ~Guard() { flag = false; }
+        } guard{FStepping};
+        FStepping = true;
+        setValue(Value() + delta);
+    }
     if (text().compare(before, Qt::CaseInsensitive) != 0) {
         setModified(true);
         NotifyChange();
@@ -566,38 +230,6 @@ void TNumSpinEdit::NotifyChange()
     }
 }
 
-namespace {
-
-bool IsDialogKey(int key)
-{
-    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape || key == Qt::Key_Tab
-        || key == Qt::Key_Backtab;
-}
-
-// The character a key types on the classic desktop, or none. Ctrl with a
-// letter types a control character; Alt with a key types nothing.
-QChar TypedChar(const QKeyEvent& e)
-{
-    const auto mods = e.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    const int key = e.key();
-    if (key == Qt::Key_Backspace)
-        return QChar(mods & Qt::ControlModifier ? 127 : 8);
-    if (key == Qt::Key_Return || key == Qt::Key_Enter)
-        return QChar(13);
-    if (key == Qt::Key_Escape)
-        return QChar(27);
-    if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
-        return QChar(9);
-    if (mods == Qt::ControlModifier)
-        return key >= Qt::Key_A && key <= Qt::Key_Z ? QChar(key - Qt::Key_A + 1) : QChar();
-    const QString t = e.text();
-    if (t.isEmpty() || t.at(0).unicode() < 32 || t.at(0).unicode() == 127)
-        return {};
-    return t.at(0);
-}
-
-} // namespace
-
 void TNumSpinEdit::keyPressEvent(QKeyEvent* event)
 {
     int key = event->key();
@@ -625,7 +257,7 @@ void TNumSpinEdit::keyPressEvent(QKeyEvent* event)
         Paste();
         return;
     }
-    const QChar typed = TypedChar(e);
+    const QChar typed = quindle::TypedChar(e);
     if (!typed.isNull()) {
         bool accepted = AcceptsChar(typed);
         if (typed.unicode() >= 32)
@@ -641,7 +273,7 @@ void TNumSpinEdit::keyPressEvent(QKeyEvent* event)
             return;
     }
     QLineEdit::keyPressEvent(&e);
-    if (IsDialogKey(key))
+    if (quindle::IsDialogKey(key))
         event->setAccepted(e.isAccepted());
     else
         event->accept();
@@ -745,12 +377,7 @@ int TNumSpinEdit::MinimumHeight() const
     return fontMetrics().height() + 4 * borderHeight + 1;
 }
 
-int TNumSpinEdit::ButtonAreaWidth() const
-{
-    if (FSpinButton)
-        return FSpinButton->width();
-    return std::min(style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this), 15);
-}
+int TNumSpinEdit::ButtonAreaWidth() const { return FSpinButton->width(); }
 
 QRect TNumSpinEdit::ClientRect() const
 {
@@ -763,8 +390,6 @@ QRect TNumSpinEdit::ClientRect() const
 
 void TNumSpinEdit::PlaceButton()
 {
-    if (!FButtonHost)
-        return;
     const QRect client = ClientRect();
     const int W = width(), H = height();
     QRect r;  // in client coordinates
@@ -776,8 +401,7 @@ void TNumSpinEdit::PlaceButton()
     FButtonHost->setGeometry(r);
     // A native child window is clipped to its parent's client area.
     FButtonHost->setMask(QRegion(client.translated(-r.topLeft())).intersected(QRect(QPoint(), r.size())));
-    if (FSpinButton)
-        FSpinButton->setGeometry(QRect(QPoint(), r.size()));
+    FSpinButton->setGeometry(QRect(QPoint(), r.size()));
 }
 
 void TNumSpinEdit::SetTextArea()

@@ -1,31 +1,8 @@
 #pragma once
 
-// Numeric spin edit: a line edit holding a number, with a square step button
-// split by its diagonal into an upper-left "up" and a lower-right "down" half.
-//
-// In a .ui layout (uic calls set<Name>() in the stored order, so store
-// Decimal, EditorEnabled, MaxValue, MinValue, then Value, which is clamped
-// by the bounds already set):
-//
-//   <widget class="TNumSpinEdit" name="NumSpinEdit1">
-//    <property name="geometry"><rect><x>357</x><y>180</y><width>39</width><height>21</height></rect></property>
-//    <property name="Decimal"><number>0</number></property>
-//    <property name="EditorEnabled"><bool>false</bool></property>
-//    <property name="MaxValue"><double>14.000000000000000</double></property>
-//    <property name="MinValue"><double>1.000000000000000</double></property>
-//    <property name="Value"><double>1.000000000000000</double></property>
-//    <property name="visible"><bool>false</bool></property>
-//   </widget>
-//
-//   Numbers may also be written <number>14</number>; Increment is a number
-//   too; ArrowKeys, AutoSelect, ReadOnly and EditorEnabled are <bool>.
-//   Enums take the bare value: <property name="Alignment"><enum>taRightJustify</enum></property>,
-//   <property name="ValueType"><enum>vtFloat</enum></property>.
-//   Tab order goes in <tabstops>. The key-down event is a <connection> with
-//   <signal>OnKeyDown(int&amp;,Qt::KeyboardModifiers)</signal> to a slot of
-//   the same arguments declared in the form's <slots>.
-//   <customwidget><class>TNumSpinEdit</class><extends>QLineEdit</extends>
-//    <header>widgets/NumSpin.h</header></customwidget>
+// Numeric spin edit: a line edit holding a number, with a step button beside
+// it. Value is clamped by the bounds already set, so .ui files store it after
+// MinValue and MaxValue.
 //
 // Keys: OnKeyDown is emitted first for every key press the field gets, and
 // its slots run before the field acts on the key (connect directly, never
@@ -34,91 +11,11 @@
 // The field keeps every other key to itself, except Return, Enter, Escape
 // and Tab, which go on to the parent widgets as dialog keys.
 
-#include "platform/GraphicControl.h"
+#include "widgets/NumSpinButton.h"
 
-#include <QImage>
 #include <QLineEdit>
-#include <QPointer>
 
 #include <cstdint>
-
-class QTimer;
-
-enum class TSpinHalf : std::uint8_t { None, Top, Bottom };
-
-// The step button: windowless, one bitmap per pressed state.
-class TNumSpinButton : public TGraphicControl {
-    Q_OBJECT
-    Q_PROPERTY(QImage UpGlyph READ UpGlyph WRITE setUpGlyph)
-    Q_PROPERTY(QImage DownGlyph READ DownGlyph WRITE setDownGlyph)
-    Q_PROPERTY(QWidget* FocusControl READ FocusControl WRITE setFocusControl)
-public:
-    explicit TNumSpinButton(QWidget* parent = nullptr);
-
-    // A null image restores the built-in arrow.
-    QImage UpGlyph() const { return FUpGlyph; }
-    void setUpGlyph(const QImage& glyph);
-    QImage DownGlyph() const { return FDownGlyph; }
-    void setDownGlyph(const QImage& glyph);
-
-    // Takes the keyboard focus when the button is pressed.
-    QWidget* FocusControl() const { return FFocusControl; }
-    void setFocusControl(QWidget* control) { FFocusControl = control; }
-
-    // The half a point of the button belongs to.
-    TSpinHalf HalfAt(const QPoint& p) const;
-    TSpinHalf PressedHalf() const { return FPressedHalf; }
-    bool Tracking() const { return FTracking; }
-    // The look with the given half pressed (None: at rest), at the device
-    // pixel ratio being painted.
-    const QImage& StateImage(TSpinHalf half);
-    // Created by the first press; runs only while the press holds the pointer.
-    QTimer* AutoRepeat() const { return FAutoRepeat; }
-
-signals:
-    void OnTopClick();
-    void OnBottomClick();
-
-protected:
-    void Paint() override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    void RenderState(QImage& image, TSpinHalf half, qreal ratio) const;
-    void RenderAllStates(qreal ratio);
-    void InvalidateImages();
-    void DrawNow();
-    void Track(const QPoint& p);
-    void Click(TSpinHalf half);
-    void DoTopClick();
-    void DoBottomClick();
-    void RepeatTick();
-    void BeginCapture();
-    void EndCapture();
-
-    TSpinHalf FPressedHalf = TSpinHalf::None;
-    QImage FUpGlyph;
-    QImage FDownGlyph;
-    bool FTracking = false;
-    bool FImagesStale = false;
-    QImage FTopPressedImage;
-    QImage FBottomPressedImage;
-    QTimer* FAutoRepeat = nullptr;
-    QImage FNormalImage;
-    TSpinHalf FPressStartHalf = TSpinHalf::None;
-    QPointer<QWidget> FFocusControl;
-    // The left button went down on the button and has not come up, and
-    // nothing (a modal window, a deactivation) has taken the pointer since.
-    bool FCaptured = false;
-    // The repeat timer was stopped only because the capture ended.
-    bool FRepeatParked = false;
-    QPointer<QWidget> FCaptureWindow;
-};
 
 class TNumSpinEdit : public QLineEdit {
     Q_OBJECT
@@ -212,7 +109,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void RebuildButton();
+    void BuildButton();
     void Step(double delta);
     bool CanCutPaste() const { return FEditorEnabled && !isReadOnly(); }
     void Refuse();

@@ -1,4 +1,5 @@
 #include "widgets/NumSpin.h"
+#include "platform/AccessibleFactory.h"
 
 #include <QAccessibleWidget>
 
@@ -70,18 +71,9 @@ public:
     QVariant minimumStepSize() const override { return Edit()->Increment(); }
 };
 
-QAccessibleInterface* NumSpinFactory(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("TNumSpinEdit") && object && object->isWidgetType())
-        if (auto* edit = qobject_cast<TNumSpinEdit*>(object))
-            return new TNumSpinEditAccessible(edit);
-    return nullptr;
-}
-
 } // namespace
 
 void InstallNumSpinAccessibility()
 {
-    static const bool installed = (QAccessible::installFactory(NumSpinFactory), true);
-    (void)installed;
+    quindle::InstallAccessibleView<TNumSpinEdit, TNumSpinEditAccessible>();
 }

@@ -4,7 +4,6 @@
 #include <QAccessible>
 #include <QHelpEvent>
 #include <QMouseEvent>
-#include <QToolTip>
 
 #include <algorithm>
 
@@ -63,6 +62,7 @@ void TOvalButton::Click()
 }
 
 // --- Properties ------------------------------------------------------------
+// Each setter repaints, also when the value is unchanged.
 
 void TOvalButton::setCaption(const QString& caption)
 {
@@ -82,9 +82,8 @@ void TOvalButton::setColor(TColor color)
 
 void TOvalButton::StoreDown(bool down)
 {
-    if (FDown == down)
+    if (!quindle::StoreChanged(FDown, down))
         return;
-    FDown = down;
     QAccessible::State changed;
     changed.pressed = true;
     changed.checked = true;
@@ -99,11 +98,7 @@ void TOvalButton::setDown(bool down)
     Invalidate();
 }
 
-void TOvalButton::setEndColor(TColor color)
-{
-    FEndColor = color;
-    Invalidate();
-}
+void TOvalButton::setEndColor(TColor color) { StoreInvalidate(FEndColor, color); }
 
 void TOvalButton::setFlat(bool flat)
 {
@@ -112,17 +107,9 @@ void TOvalButton::setFlat(bool flat)
     Invalidate();
 }
 
-void TOvalButton::setCaptionFont(const QFont& font)
-{
-    FFont = font;
-    Invalidate();
-}
+void TOvalButton::setCaptionFont(const QFont& font) { StoreInvalidate(FFont, font); }
 
-void TOvalButton::setFontColor(TColor color)
-{
-    FFontColor = color;
-    Invalidate();
-}
+void TOvalButton::setFontColor(TColor color) { StoreInvalidate(FFontColor, color); }
 
 void TOvalButton::setGlyphImage(const QImage& glyph)
 {
@@ -132,47 +119,20 @@ void TOvalButton::setGlyphImage(const QImage& glyph)
     Invalidate();
 }
 
-void TOvalButton::setGlyphLayout(TLayout layout)
-{
-    FLayout = layout;
-    Invalidate();
-}
+void TOvalButton::setGlyphLayout(TLayout layout) { StoreInvalidate(FLayout, layout); }
 
-void TOvalButton::setMargin(int margin)
-{
-    FMargin = margin;
-    Invalidate();
-}
+void TOvalButton::setMargin(int margin) { StoreInvalidate(FMargin, margin); }
 
-void TOvalButton::setNumGlyphs(int count)
-{
-    FNumGlyphs = std::clamp(count, 1, 4);  // the cell width divides by it
-    Invalidate();
-}
+// The cell width divides by the count.
+void TOvalButton::setNumGlyphs(int count) { StoreInvalidate(FNumGlyphs, std::clamp(count, 1, 4)); }
 
-void TOvalButton::setSpacing(int spacing)
-{
-    FSpacing = spacing;
-    Invalidate();
-}
+void TOvalButton::setSpacing(int spacing) { StoreInvalidate(FSpacing, spacing); }
 
-void TOvalButton::setStartColor(TColor color)
-{
-    FStartColor = color;
-    Invalidate();
-}
+void TOvalButton::setStartColor(TColor color) { StoreInvalidate(FStartColor, color); }
 
-void TOvalButton::setTransparent(bool transparent)
-{
-    FTransparent = transparent;
-    Invalidate();
-}
+void TOvalButton::setTransparent(bool transparent) { StoreInvalidate(FTransparent, transparent); }
 
-void TOvalButton::setTransparentColor(TColor color)
-{
-    FTransparentColor = color;
-    Invalidate();
-}
+void TOvalButton::setTransparentColor(TColor color) { StoreInvalidate(FTransparentColor, color); }
 
 void TOvalButton::setHint(const QString& hint)
 {
@@ -464,11 +424,7 @@ void TOvalButton::leaveEvent(QEvent* e)
 bool TOvalButton::event(QEvent* e)
 {
     if (e->type() == QEvent::ToolTip) {
-        auto* help = static_cast<QHelpEvent*>(e);
-        if (HintShown() && !FHint.isEmpty())
-            QToolTip::showText(help->globalPos(), FHint, this, rect());
-        else
-            QToolTip::hideText();
+        AnswerToolTip(*static_cast<QHelpEvent*>(e), FHint, HintShown(), rect());
         return true;
     }
     return TGraphicControl::event(e);

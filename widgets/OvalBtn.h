@@ -1,26 +1,8 @@
 #pragma once
 
-// TOvalButton in a Designer .ui layout (promoted widget, header
-// "widgets/OvalBtn.h"). uic calls set<Name> for custom properties, so the
-// properties whose names clash with a QWidget setter need stdset="0":
-//
-//   <property name="Caption"><string notr="true">&amp;Start</string></property>
-//   <property name="Color"><number>-2147483633</number></property>      colours as signed
-//        32-bit numbers: clBtnFace 0x8000000F = -2147483633, clWindowText = -2147483640,
-//        clSilver 12632256, clOlive 32896, clPurple 8388736, clNavy 8388608, clBlack 0
-//   <property name="FontColor"><number>-2147483640</number></property>  the caption's colour
-//   <property name="Layout" stdset="0"><enum>TOvalButton::blGlyphTop</enum></property>
-//   <property name="Font" stdset="0"><font><family>MS Sans Serif</family></font></property>
-//   <property name="fontHeight" stdset="0"><number>11</number></property>   pixels, applied
-//        to Font by quindle::ApplyFontHeights after setupUi
-//   <property name="Glyph"><pixmap resource="...qrc">:/glyphs/start.bmp</pixmap></property>
-//        put TransparentColor after Glyph: assigning a glyph picks its bottom-left pixel
-//   <property name="Hint"><string notr="true">Start Game</string></property>
-//   <property name="ShowHint"><bool>true</bool></property>
-//   signal OnClick() (declare the receiving slot in the .ui's <slots>)
-//
-// Translatable strings are set in retranslateUi, after everything else;
-// notr="true" keeps them in their stored order.
+// The game's oval push button. In .ui files "Layout" and "Font" need
+// stdset="0" (QWidget has setters of those names), and TransparentColor goes
+// after Glyph, which picks its own.
 
 #include "platform/Canvas.h"
 #include "platform/GraphicControl.h"

@@ -1,8 +1,9 @@
 // The oval button as assistive technology sees it: a push button named by
 // its caption, pressed like any other button.
 #include "widgets/OvalBtn.h"
+#include "platform/AccessibleFactory.h"
 #include "platform/PressableAccessible.h"
-#include "platform/SpokenText.h"
+#include "platform/AccelText.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ public:
     {
         switch (t) {
         case QAccessible::Name:
-            return quindle::SpokenText(button()->Caption());
+            return quindle::StripAccels(button()->Caption());
         case QAccessible::Description:
             return button()->Hint();
         default:
@@ -41,17 +42,9 @@ protected:
     void QueueClick() override { QMetaObject::invokeMethod(button(), &TOvalButton::Click, Qt::QueuedConnection); }
 };
 
-QAccessibleInterface* OvalButtonFactory(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("TOvalButton") && object && object->isWidgetType())
-        return new TOvalButtonAccessible(static_cast<TOvalButton*>(object));
-    return nullptr;
-}
-
 } // namespace
 
 void InstallOvalButtonAccessibility()
 {
-    static const bool installed = (QAccessible::installFactory(OvalButtonFactory), true);
-    (void)installed;
+    quindle::InstallAccessibleView<TOvalButton, TOvalButtonAccessible>();
 }

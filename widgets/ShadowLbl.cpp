@@ -1,17 +1,14 @@
 #include "widgets/ShadowLbl.h"
 
+#include "platform/AccelText.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QCursor>
 #include <QHelpEvent>
 #include <QMouseEvent>
-#include <QToolTip>
 
 #include <algorithm>
-
-namespace quindle {
-void InstallShadowLabelAccessibility();
-}
 
 namespace {
 // Tells assistive tools that the text read out changed: its name, and its
@@ -58,8 +55,8 @@ void PaintShadowedText(TCanvas* canvas, const QString& text, int length, TRect& 
 
 TCustomShadowLabel::TCustomShadowLabel(QWidget* parent) : TGraphicControl(parent)
 {
-    quindle::InstallShadowLabelAccessibility();
-    SetOpaque(true);
+    InstallShadowLabelAccessibility();
+    setOpaque(true);
     resize(65, 17);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FocusMoved(now); });
 }
@@ -75,63 +72,38 @@ void TCustomShadowLabel::setCaption(const QString& caption)
     AnnounceText(this, before);
 }
 
-void TCustomShadowLabel::setAlignment(TAlignment alignment)
-{
-    if (alignment == FAlignment)
-        return;
-    FAlignment = alignment;
-    Invalidate();
-}
+void TCustomShadowLabel::setAlignment(TAlignment alignment) { ChangeInvalidate(FAlignment, alignment); }
 
 void TCustomShadowLabel::setAutoSize(bool autoSize)
 {
-    if (autoSize == FAutoSize)
-        return;
-    FAutoSize = autoSize;
-    FitToText();
+    if (quindle::StoreChanged(FAutoSize, autoSize))
+        FitToText();
 }
 
-void TCustomShadowLabel::setTextLayout(TTextLayout layout)
-{
-    if (layout == FLayout)
-        return;
-    FLayout = layout;
-    Invalidate();
-}
+void TCustomShadowLabel::setTextLayout(TTextLayout layout) { ChangeInvalidate(FLayout, layout); }
 
-void TCustomShadowLabel::setShadowColor(TColor color)
-{
-    if (color == FShadowColor)
-        return;
-    FShadowColor = color;
-    Invalidate();
-}
+void TCustomShadowLabel::setShadowColor(TColor color) { ChangeInvalidate(FShadowColor, color); }
 
 void TCustomShadowLabel::setShadowSize(int size)
 {
-    const auto clamped = static_cast<quint8>(std::clamp(size, 0, 255));
-    if (clamped == FShadowSize)
+    if (!quindle::StoreChanged(FShadowSize, static_cast<quint8>(std::clamp(size, 0, 255))))
         return;
-    FShadowSize = clamped;
     FitToText();
     Invalidate();
 }
 
 void TCustomShadowLabel::setShadowPos(TShadowPosition pos)
 {
-    if (pos == FShadowPos)
+    if (!quindle::StoreChanged(FShadowPos, pos))
         return;
-    FShadowPos = pos;
     updateGeometry();  // the hint moves now; the bounds wait for the next fit
     Invalidate();
 }
 
 void TCustomShadowLabel::setWordWrap(bool wordWrap)
 {
-    if (wordWrap == FWordWrap)
-        return;
-    FWordWrap = wordWrap;
-    FitToText();
+    if (quindle::StoreChanged(FWordWrap, wordWrap))
+        FitToText();
 }
 
 void TCustomShadowLabel::setShowAccelChar(bool show)
@@ -144,19 +116,13 @@ void TCustomShadowLabel::setShowAccelChar(bool show)
     AnnounceText(this, before);
 }
 
-void TCustomShadowLabel::setShowFocus(bool show)
-{
-    if (show == FShowFocus)
-        return;
-    FShowFocus = show;
-    Invalidate();
-}
+void TCustomShadowLabel::setShowFocus(bool show) { ChangeInvalidate(FShowFocus, show); }
 
 void TCustomShadowLabel::setTransparent(bool transparent)
 {
     if (transparent == Transparent())
         return;
-    SetOpaque(!transparent);  // repaints
+    setOpaque(!transparent);  // repaints
 }
 
 void TCustomShadowLabel::setFocusControl(QWidget* control)
@@ -181,21 +147,9 @@ void TCustomShadowLabel::setColor(TColor color)
     Invalidate();
 }
 
-void TCustomShadowLabel::setParentColor(bool parentColor)
-{
-    if (parentColor == FParentColor)
-        return;
-    FParentColor = parentColor;
-    Invalidate();
-}
+void TCustomShadowLabel::setParentColor(bool parentColor) { ChangeInvalidate(FParentColor, parentColor); }
 
-void TCustomShadowLabel::setFontColor(TColor color)
-{
-    if (color == FFontColor)
-        return;
-    FFontColor = color;
-    Invalidate();
-}
+void TCustomShadowLabel::setFontColor(TColor color) { ChangeInvalidate(FFontColor, color); }
 
 void TCustomShadowLabel::setParentFont(bool parentFont)
 {
@@ -225,16 +179,7 @@ void TCustomShadowLabel::setParentShowHint(bool parentShowHint) { FParentShowHin
 QString TCustomShadowLabel::PlainCaption() const
 {
     const QString text = CaptionToDraw();
-    if (!FShowAccelChar)
-        return text;
-    QString plain;
-    plain.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == QLatin1Char('&') && ++i >= text.size())
-            break;
-        plain += text[i];
-    }
-    return plain;
+    return FShowAccelChar ? quindle::StripAccels(text) : text;
 }
 
 void TCustomShadowLabel::NotifyMouseEnter() { emit OnMouseEnter(); }
@@ -414,10 +359,7 @@ bool TCustomShadowLabel::event(QEvent* event)
         Invalidate();
         break;
     case QEvent::ToolTip:
-        if (!FHint.isEmpty() && ShowHint())
-            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), FHint, this);
-        else
-            QToolTip::hideText();
+        AnswerToolTip(*static_cast<QHelpEvent*>(event), FHint, ShowHint());
         return true;
     default:
         break;

@@ -1,29 +1,8 @@
 #pragma once
 
-// TShadowLabel in a .ui layout (promoted, header "widgets/ShadowLbl.h"):
-//
-//   <property name="Caption"><string notr="true">1    2  3   4&#10;Horizontal</string></property>
-//       uic keeps LF but drops CR, so lines are separated by &#10; alone.
-//   <property name="Alignment"><enum>taRightJustify</enum></property>
-//       enums by their bare names; uic qualifies them as TShadowLabel::...
-//   <property name="Layout" stdset="0"><enum>tlBottom</enum></property>
-//       stdset="0" is required here: setLayout is QWidget's.
-//   <property name="ShadowColor"><number>-2147483628</number></property>
-//       colours as the signed TColor: 255 = clRed, 0xFF0000 = 16711680 =
-//       clBlue, system colours negative (clBtnHighlight -2147483628,
-//       clBtnFace -2147483633, clWindowText -2147483640); same for Color
-//       and FontColor.
-//   <property name="font"><font><family>Comic Sans MS</family></font></property>
-//   <property name="fontHeight" stdset="0"><number>48</number></property>
-//       the font is QWidget's own; its pixel height comes from "fontHeight"
-//       through quindle::ApplyFontHeights(). A label with no font of its
-//       own follows its container (ParentFont).
-//   <property name="Hint"><string notr="true">Horizontal</string></property>
-//   <property name="ShowHint"><bool>true</bool></property>
-//   FocusControl (a widget) is set from code: setFocusControl(partner).
-//
-// Each caption or font applied fits the label again, so store the geometry
-// first, as Designer does.
+// A label whose caption is drawn over a shifted copy of itself in a shadow
+// colour. In .ui files "Layout" needs stdset="0" (setLayout is QWidget's),
+// and the geometry goes before the caption, which refits it.
 
 #include "platform/GraphicControl.h"
 
@@ -188,3 +167,6 @@ class TShadowLabel : public TCustomShadowLabel {
 public:
     explicit TShadowLabel(QWidget* parent = nullptr) : TCustomShadowLabel(parent) {}
 };
+
+// Registers the assistive-technology view of the labels (once).
+void InstallShadowLabelAccessibility();

@@ -1,4 +1,5 @@
 #include "widgets/ShadowLbl.h"
+#include "platform/AccessibleFactory.h"
 
 #include <QAccessibleWidget>
 
@@ -63,24 +64,9 @@ public:
     }
 };
 
-QAccessibleInterface* ShadowLabelFactory(const QString&, QObject* object)
-{
-    if (auto* label = qobject_cast<TCustomShadowLabel*>(object))
-        return new TShadowLabelAccessible(label);
-    return nullptr;
-}
-
 } // namespace
-
-namespace quindle {
 
 void InstallShadowLabelAccessibility()
 {
-    static bool installed = false;
-    if (!installed) {
-        installed = true;
-        QAccessible::installFactory(ShadowLabelFactory);
-    }
+    quindle::InstallAccessibleView<TCustomShadowLabel, TShadowLabelAccessible>();
 }
-
-} // namespace quindle

@@ -1,8 +1,8 @@
-#include "platform/SpokenText.h"
+#include "platform/AccelText.h"
 
 namespace quindle {
 
-QString SpokenText(const QString& caption)
+QString StripAccels(const QString& caption, std::vector<int>* underlined)
 {
     QString out;
     out.reserve(caption.size());
@@ -10,6 +10,8 @@ QString SpokenText(const QString& caption)
         if (caption[i] == QLatin1Char('&')) {
             if (++i >= caption.size())
                 break;
+            if (underlined && caption[i] != QLatin1Char('&'))
+                underlined->push_back(int(out.size()));
         }
         out += caption[i];
     }
