@@ -69,8 +69,15 @@ def main():
             assert b3[10] == b2[11] and b3[11] == "", b3
             e2e.wait_until(lambda: moves(game, main) == "Moves :3", 5, "Moves :3")
         with e2e.step(desk, "the credits open from the menu and Alt+F4 closes them"):
+            # Under heavy load the X server now and then delivers the Alt+O
+            # chord so that the menu bar misses it; a second chord must work.
+            menu = lambda: game.find(game.app(), "menu item", "Credits")
             e2e.key(desk, "alt+o")
-            e2e.wait_until(lambda: game.find(game.app(), "menu item", "Credits"), 10, "the Options menu")
+            try:
+                e2e.wait_until(menu, 5, "the Options menu")
+            except e2e.E2EFailure:
+                e2e.key(desk, "alt+o")
+                e2e.wait_until(menu, 10, "the Options menu, at the second Alt+O")
             e2e.key(desk, "c")
             credits = active(game, "Credits")
             e2e.key(desk, "alt+F4")
