@@ -1,11 +1,11 @@
 #include "platform/TitleBar.h"
 
 #include <QEvent>
-#include <QWindow>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleHints>
 #include <QWindow>
 
 namespace quindle {
@@ -65,13 +65,22 @@ void TTitleBar::mousePressEvent(QMouseEvent* event)
     if (CloseBoxRect().contains(event->position().toPoint())) {
         FCloseDown = FCloseHot = true;
         update();
-    } else if (QWindow* w = window()->windowHandle()) {
-        w->startSystemMove();
+    } else {
+        // Not yet: a move begun on the press can outlive a quick click in
+        // the compositor, which then drags the window with the next motion.
+        FDragArmed = true;
+        FPressAt = event->position().toPoint();
     }
 }
 
 void TTitleBar::mouseMoveEvent(QMouseEvent* event)
 {
+    if (FDragArmed && (event->buttons() & Qt::LeftButton)
+        && (event->position().toPoint() - FPressAt).manhattanLength()
+               >= QGuiApplication::styleHints()->startDragDistance()) {
+        FDragArmed = false;
+        StartMove();
+    }
     const bool hot = CloseBoxRect().contains(event->position().toPoint());
     if (FCloseDown && hot != FCloseHot) {
         FCloseHot = hot;
@@ -79,8 +88,16 @@ void TTitleBar::mouseMoveEvent(QMouseEvent* event)
     }
 }
 
+void TTitleBar::StartMove()
+{
+    if (QWindow* w = window()->windowHandle())
+        w->startSystemMove();
+}
+
 void TTitleBar::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (event->button() == Qt::LeftButton)
+        FDragArmed = false;
     if (event->button() != Qt::LeftButton || !FCloseDown)
         return;
     const bool close = CloseBoxRect().contains(event->position().toPoint());

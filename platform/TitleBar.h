@@ -22,10 +22,14 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Hands the move to the window system; called once per drag.
+    virtual void StartMove();
 
 private:
     bool FCloseDown = false;  // the close box is held
     bool FCloseHot = false;   // ... and the pointer is over it
+    bool FDragArmed = false;  // the bar is held, the window not yet moving
+    QPoint FPressAt;
 };
 
 // Gives a top-level window its own title bar when the platform draws title

@@ -86,6 +86,7 @@ import time
 SKIP = 77
 _MARKER = "QUINDLE_E2E_DESKTOP"
 _GAME_FILES = ("left.wav", "ok.wav", "uhoh.wav", "applause.wav", "cool.avi")
+_OFF_WESTON = 16  # px of Xvfb screen right of and below nested Weston
 
 
 class E2EFailure(AssertionError):
@@ -251,6 +252,9 @@ class Desktop:
     def _start_xvfb(self):
         r, w = os.pipe()
         w_, h_ = self.size
+        if self.kind == "wayland":
+            # A strip beside Weston's window, for the pointer to leave it by.
+            w_, h_ = w_ + _OFF_WESTON, h_ + _OFF_WESTON
         self._spawn(["Xvfb", "-displayfd", str(w), "-screen", "0", f"{w_}x{h_}x24",
                      "-nolisten", "tcp", "-noreset", "+extension", "RANDR"], pass_fds=(w,))
         os.close(w)
@@ -269,6 +273,12 @@ class Desktop:
         sock = os.path.join(self.env["XDG_RUNTIME_DIR"], self.display)
         wait_until(lambda: os.path.exists(sock) and self._weston_ready(), 20, "Weston's socket",
                    interval=0.1)
+        if self.pointer:
+            # Weston tracks the X pointer from where it last entered its window;
+            # an entry it saw before it was ready leaves its pointer stuck in a
+            # corner, and clicks land on its panel. Enter anew, now it is ready.
+            self.run(["xdotool", "mousemove", str(w_ + _OFF_WESTON // 2), str(h_ + _OFF_WESTON // 2)])
+            self.run(["xdotool", "mousemove", str(w_ // 2), str(h_ // 2)])
 
     def _weston_ready(self):
         tool = shutil.which("wayland-info") or shutil.which("weston-info")

@@ -1,6 +1,6 @@
 """Clicks on the game's title bar under Wayland, with a real pointer (Weston
 nested in Xvfb): no spot on it maximises or ends the game; the close box
-asks first, as the window manager's does."""
+asks first, as the window manager's does; a drag moves the window."""
 import quindle_e2e as e2e
 from title_bars import title_bars
 
@@ -26,6 +26,15 @@ def main():
             assert game.exit_code() is None
             assert e2e.wait_until(lambda: main_bar(desk), 5, "the title bar")[:2] == (left, width)
             assert not any(e2e.name(w) == "Hey!" for w in game.windows())
+        with e2e.step(desk, "dragging the bar moves the window as far as the pointer went"):
+            desk.run(["xdotool", "mousemove", str(left + 100), str(y), "mousedown", "1"])
+            for step in range(1, 11):
+                desk.run(["xdotool", "mousemove", str(left + 100 + 8 * step), str(y - 10 * step)])
+            desk.run(["xdotool", "mouseup", "1"])
+            moved = e2e.wait_until(lambda: (b := main_bar(desk)) and b[2] != top and b, 10, "the moved title bar")
+            assert moved == (left + 80, width, top - 100), moved
+            left, width, top = moved
+            y = top + 10
         with e2e.step(desk, "the close box asks; Cancel keeps the game"):
             e2e.click(desk, (left + width - 3 - 8, y))
             hey = game.window("Hey!")

@@ -29,6 +29,53 @@ protected:
     }
 };
 
+// Counts the moves the bar hands to the window system.
+class TCountingBar : public quindle::TTitleBar {
+public:
+    using TTitleBar::TTitleBar;
+    int Moves = 0;
+
+protected:
+    void StartMove() override { ++Moves; }
+};
+
+}
+
+TEST(TitleBar, OnlyADragMovesTheWindow)
+{
+    QDialog dialog;
+    dialog.resize(200, 100);
+    auto* bar = new TCountingBar(&dialog);
+    bar->setGeometry(0, 0, 200, 20);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    const QPoint at(40, 10);
+
+    QTest::mouseClick(bar, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(bar, Qt::LeftButton, {}, at);
+    QTest::mouseClick(bar, Qt::RightButton, {}, at);
+    EXPECT_EQ(bar->Moves, 0);
+
+    // Held and moved less than a drag: still a click.
+    QTest::mousePress(bar, Qt::LeftButton, {}, at);
+    QTest::mouseMove(bar, at + QPoint(1, 0));
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, at + QPoint(1, 0));
+    EXPECT_EQ(bar->Moves, 0);
+
+    // A drag starts one move, however far it goes.
+    QTest::mousePress(bar, Qt::LeftButton, {}, at);
+    QTest::mouseMove(bar, at + QPoint(30, 0));
+    QTest::mouseMove(bar, at + QPoint(60, 5));
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, at + QPoint(60, 5));
+    EXPECT_EQ(bar->Moves, 1);
+
+    // Dragging off the close box neither moves nor closes.
+    const QPoint box = bar->CloseBoxRect().center();
+    QTest::mousePress(bar, Qt::LeftButton, {}, box);
+    QTest::mouseMove(bar, box - QPoint(60, 0));
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, box - QPoint(60, 0));
+    EXPECT_EQ(bar->Moves, 1);
+    EXPECT_TRUE(dialog.isVisible());
 }
 
 TEST(TitleBar, MovesAFixedLayoutDownAndGrowsTheWindow)
