@@ -24,6 +24,6 @@ void CreateForms()
     Main = new TMain;
     OKRightDlg = new TOKRightDlg(Main);
     Ganador = new TGanador(Main);
-    Ganador->SetGame(&Main->Board());
+    Ganador->setGame(&Main->Board());
     OKBottomDlg = new TOKBottomDlg(Main);
 }

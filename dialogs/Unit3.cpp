@@ -22,13 +22,13 @@ void TGanador::FormActivate()
         return;
     ui->ShadowLabel2->setCaption(QString::number(FBoard->Segundos()) + QStringLiteral(" Secons  ") +
                                  QString::number(FBoard->Movimientos()) + QStringLiteral(" Moves"));
-    ui->Animate1->SetActive(true);  // an unreadable clip raises here and the mode line stays
+    ui->Animate1->setActive(true);  // an unreadable clip raises here and the mode line stays
     ui->ShadowLabel3->setCaption(QString::fromUtf8(quindle::Modos(FBoard->Tag())));
 }
 
 void TGanador::OKBtnClick()
 {
-    ui->Animate1->SetActive(false);
+    ui->Animate1->setActive(false);
     close();
 }
 

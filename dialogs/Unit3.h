@@ -20,7 +20,7 @@ public:
     ~TGanador() override;
 
     // The game whose counters and last arrangement the dialog shows.
-    void SetGame(const quindle::TBoard* board) { FBoard = board; }
+    void setGame(const quindle::TBoard* board) { FBoard = board; }
 
     Ui::TGanador& Controls() { return *ui; }
 

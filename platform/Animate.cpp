@@ -37,7 +37,7 @@ TAnimate::TAnimate(QWidget* parent) : QWidget(parent)
     connect(&FTimer, &QTimer::timeout, this, &TAnimate::Advance);
 }
 
-void TAnimate::SetFileName(const QString& name)
+void TAnimate::setFileName(const QString& name)
 {
     if (name == FFileName)
         return;
@@ -47,19 +47,19 @@ void TAnimate::SetFileName(const QString& name)
         OpenClip();
 }
 
-void TAnimate::SetCenter(bool center)
+void TAnimate::setCenter(bool center)
 {
     FCenter = center;
     update();
 }
 
-void TAnimate::SetTransparent(bool transparent)
+void TAnimate::setTransparent(bool transparent)
 {
     FTransparent = transparent;
     update();
 }
 
-void TAnimate::SetActive(bool active)
+void TAnimate::setActive(bool active)
 {
     if (!active) {
         Stop();

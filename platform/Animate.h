@@ -16,30 +16,30 @@ namespace quindle {
 // shown and plays a range of its frames, looping.
 class TAnimate : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(QString FileName READ FileName WRITE SetFileName)
-    Q_PROPERTY(bool Center READ Center WRITE SetCenter)
-    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
-    Q_PROPERTY(int StopFrame READ StopFrame WRITE SetStopFrame)
-    Q_PROPERTY(bool Active READ Active WRITE SetActive)
+    Q_PROPERTY(QString FileName READ FileName WRITE setFileName)
+    Q_PROPERTY(bool Center READ Center WRITE setCenter)
+    Q_PROPERTY(bool Transparent READ Transparent WRITE setTransparent)
+    Q_PROPERTY(int StopFrame READ StopFrame WRITE setStopFrame)
+    Q_PROPERTY(bool Active READ Active WRITE setActive)
 public:
     explicit TAnimate(QWidget* parent = nullptr);
 
     // Relative to the current directory.
     QString FileName() const { return FFileName; }
-    void SetFileName(const QString& name);
+    void setFileName(const QString& name);
     // Keeps the clip centred on the control's laid-out rectangle.
     bool Center() const { return FCenter; }
-    void SetCenter(bool center);
+    void setCenter(bool center);
     // Leaves out the pixels of the background colour, the first frame's
     // top-left one, so the container shows through.
     bool Transparent() const { return FTransparent; }
-    void SetTransparent(bool transparent);
+    void setTransparent(bool transparent);
     // The last frame Active plays; opening the clip sets it to the count.
     int StopFrame() const { return FStopFrame; }
-    void SetStopFrame(int frame) { FStopFrame = frame; }
+    void setStopFrame(int frame) { FStopFrame = frame; }
     bool Active() const { return FPlaying; }
     // true = Play(1, StopFrame, 0); false = Stop().
-    void SetActive(bool active);
+    void setActive(bool active);
 
     bool Open() const { return FClip.has_value(); }
     int FrameCount() const { return FClip ? FClip->FrameCount() : 0; }

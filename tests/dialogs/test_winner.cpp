@@ -30,7 +30,7 @@ protected:
         FBoard.Load(quindle::Juegos(3));
         ASSERT_EQ(FBoard.ChecaPatron(), 3);
         FDialog = std::make_unique<TGanador>();
-        FDialog->SetGame(&FBoard);
+        FDialog->setGame(&FBoard);
     }
     void TearDown() override { FDialog.reset(); }
     quindle::TAnimate* Clip() { return FDialog->Controls().Animate1; }
@@ -108,7 +108,7 @@ TEST_F(WinnerTest, OkStillClosesWhenTheClipIsMissing)
 {
     QFile::remove("cool.avi");
     auto dialog = std::make_unique<TGanador>();
-    dialog->SetGame(&FBoard);
+    dialog->setGame(&FBoard);
     QString error;
     WhenMessageBox([&error](QWidget* box) {
         error = static_cast<QMessageBox*>(box)->text();

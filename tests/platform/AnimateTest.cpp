@@ -27,8 +27,8 @@ protected:
         FParent.resize(200, 120);
         FAnimate = new TAnimate(&FParent);
         FAnimate->setGeometry(50, 30, 60, 39);
-        FAnimate->SetStopFrame(13);
-        FAnimate->SetFileName(QStringLiteral("clip.avi"));
+        FAnimate->setStopFrame(13);
+        FAnimate->setFileName(QStringLiteral("clip.avi"));
     }
     void Write(const std::vector<uint8_t>& bytes, const QString& name = QStringLiteral("clip.avi"))
     {
@@ -57,7 +57,7 @@ protected:
     void ExpectCannotOpen()
     {
         try {
-            FAnimate->SetActive(true);
+            FAnimate->setActive(true);
             ADD_FAILURE() << "no error";
         } catch (const EError& e) {
             EXPECT_STREQ(e.what(), "Cannot open AVI");
@@ -90,7 +90,7 @@ TEST_F(AnimateTest, OpensWhenFirstShownAndCentresOnItsPlace)
 TEST_F(AnimateTest, WithoutCenterKeepsTheTopLeftCorner)
 {
     Write(TestClip(2, 20, 16, 8));
-    FAnimate->SetCenter(false);
+    FAnimate->setCenter(false);
     ShowParent();
     EXPECT_EQ(FAnimate->geometry(), QRect(50, 30, 20, 16));
 }
@@ -99,7 +99,7 @@ TEST_F(AnimateTest, LoopsUntilStoppedAndIgnoresAStartWhilePlaying)
 {
     Write(TestClip(3, 8, 8, 100));
     ShowParent();
-    FAnimate->SetActive(true);
+    FAnimate->setActive(true);
     EXPECT_TRUE(FAnimate->Active());
     EXPECT_EQ(FAnimate->CurrentFrame(), 1);
 
@@ -116,7 +116,7 @@ TEST_F(AnimateTest, LoopsUntilStoppedAndIgnoresAStartWhilePlaying)
     EXPECT_EQ(FAnimate->CurrentFrame(), 1);
 
     // The next start begins again from the first frame.
-    FAnimate->SetActive(true);
+    FAnimate->setActive(true);
     EXPECT_EQ(FAnimate->CurrentFrame(), 1);
     ASSERT_TRUE(WaitFor([&] { return FAnimate->CurrentFrame() == 2; }));
 }
@@ -165,7 +165,7 @@ TEST_F(AnimateTest, UnreadableClipsFailAtEveryStartUntilTheFileIsFixed)
     // Readable at last, and longer than the stop frame stored before: the
     // first start plays it to its own last frame.
     Write(TestClip(20, 16, 12, 50));
-    FAnimate->SetActive(true);
+    FAnimate->setActive(true);
     EXPECT_TRUE(FAnimate->Active());
     EXPECT_EQ(FAnimate->FrameCount(), 20);
     EXPECT_EQ(FAnimate->StopFrame(), 20);
@@ -188,7 +188,7 @@ TEST_F(AnimateTest, TheBackgroundColourIsSeeThrough)
     EXPECT_EQ(QColor(shown.pixel(19, 15)), QColor(0, 128, 0));
     EXPECT_EQ(QColor(shown.pixel(10, 8)), FrameColour(1));
 
-    FAnimate->SetTransparent(false);
+    FAnimate->setTransparent(false);
     shown = GrabOnParent(FAnimate);
     EXPECT_EQ(QColor(shown.pixel(0, 0)), kClipBackground);
     EXPECT_EQ(QColor(shown.pixel(10, 8)), FrameColour(1));
@@ -198,7 +198,7 @@ TEST_F(AnimateTest, ShowsTheFramePlaying)
 {
     Write(TestClip(3, 20, 16, 100));
     ShowParent();
-    FAnimate->SetActive(true);
+    FAnimate->setActive(true);
     ASSERT_TRUE(WaitFor([&] { return FAnimate->CurrentFrame() == 3; }));
     FAnimate->Stop();
     EXPECT_EQ(QColor(GrabOnParent(FAnimate).pixel(10, 8)), FrameColour(1));
@@ -209,7 +209,7 @@ TEST_F(AnimateTest, ShowsTheFramePlaying)
 TEST_F(AnimateTest, TheGameClipOpens)
 {
     ASSERT_TRUE(FDir.CopyAsset(QStringLiteral("cool.avi")));
-    FAnimate->SetFileName(QStringLiteral("cool.avi"));
+    FAnimate->setFileName(QStringLiteral("cool.avi"));
     ShowParent();
     ASSERT_TRUE(FAnimate->Open());
     EXPECT_GE(FAnimate->FrameCount(), 8);

@@ -79,7 +79,7 @@ TEST_F(ClipSafetyTest, AFolderWhoseNameIsNotUtf8StillFindsItsClip)
     Write("clip.avi", TestClip(3, 8, 8, 10));
     QWidget parent;
     auto* animate = new TAnimate(&parent);
-    animate->SetFileName(QStringLiteral("clip.avi"));
+    animate->setFileName(QStringLiteral("clip.avi"));
     parent.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent));
     EXPECT_TRUE(animate->Open());
@@ -114,8 +114,8 @@ TEST_F(ClipSafetyTest, ThePlayerLeavesClicksToWhatLiesUnderIt)
     button->setGeometry(40, 40, 60, 30);
     auto* animate = new TAnimate(&parent);
     animate->setGeometry(10, 10, 20, 20);
-    animate->SetCenter(false);
-    animate->SetFileName(QStringLiteral("clip.avi"));
+    animate->setCenter(false);
+    animate->setFileName(QStringLiteral("clip.avi"));
     parent.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent));
     ASSERT_TRUE(animate->geometry().contains(button->geometry()));
