@@ -119,9 +119,11 @@ class Monkey:
             caps = self.game.captions()
             labels = [e2e.name(l) for l in self.game.find_all(main, "label", only_showing=False)]
             return caps, labels
-        caps, labels = e2e.wait_until(lambda: self.ended() or sane(), 30, "the main window's state")
-        if caps is True:
+        # The player may have ended the game (Exit, the close box) since the burst.
+        state = e2e.wait_until(lambda: self.ended() or sane(), 30, "the main window's state")
+        if state is True:
             return
+        caps, labels = state
         tiles = sorted(caps)
         assert tiles == [""] * 16 or tiles == sorted([""] + [str(n) for n in range(1, 16)]), caps
         seconds = [t for t in labels if t.startswith("Secons :")]
