@@ -12,6 +12,7 @@
 #include "platform/LocaleTime.h"
 #include "platform/TitleBar.h"
 #include "platform/WindowFrame.h"
+#include "widgets/ShadowLbl.h"
 #include "ui_Unit1.h"
 
 #include <QAccessible>
@@ -52,8 +53,11 @@ TMain::TMain(QWidget* parent)
                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       ui(std::make_unique<Ui::TMain>())
 {
-    ui->setupUi(this);
-    quindle::ApplyFontHeights(this);
+    {
+        const TShadowLabelFitBatch fits;  // each label measures once, with its final font
+        ui->setupUi(this);
+        quindle::ApplyFontHeights(this);
+    }
     move(270, 129);  // the layout's position: setupUi only sizes a top-level window
     FTiles = {ui->SpeedButton1,  ui->SpeedButton2,  ui->SpeedButton3,  ui->SpeedButton4,
               ui->SpeedButton5,  ui->SpeedButton6,  ui->SpeedButton7,  ui->SpeedButton8,

@@ -2,6 +2,7 @@
 
 #include "dialogs/FlatScrollBar.h"
 #include "platform/JpegDecoder.h"
+#include "widgets/ShadowLbl.h"
 #include "ui_Unit2.h"
 
 #include <QCoreApplication>
@@ -17,9 +18,12 @@ TOKRightDlg* OKRightDlg = nullptr;
 
 TOKRightDlg::TOKRightDlg(QWidget* parent) : TModalForm(parent), ui(std::make_unique<Ui::TOKRightDlg>())
 {
-    ui->setupUi(this);
-    ui->ScrollBox1->setVerticalScrollBar(new TFlatScrollBar(Qt::Vertical, 1));
-    FinishLayout();
+    {
+        const TShadowLabelFitBatch fits;  // each label measures once, with its final font
+        ui->setupUi(this);
+        ui->ScrollBox1->setVerticalScrollBar(new TFlatScrollBar(Qt::Vertical, 1));
+        FinishLayout();
+    }
 
     // The labels have fitted their fixed texts; the contents end below the last.
     FitContents();

@@ -2,6 +2,7 @@
 
 #include "core/Board.h"
 #include "core/Patterns.h"
+#include "dialogs/FitsUntilShown.h"
 #include "ui_Unit3.h"
 
 #include <QAccessible>
@@ -10,6 +11,7 @@ TGanador* Ganador = nullptr;
 
 TGanador::TGanador(QWidget* parent) : TModalForm(parent), ui(std::make_unique<Ui::TGanador>())
 {
+    new TFitsUntilShown(this);
     ui->setupUi(this);
     FinishLayout();
 }

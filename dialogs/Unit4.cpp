@@ -1,5 +1,6 @@
 #include "dialogs/Unit4.h"
 
+#include "dialogs/FitsUntilShown.h"
 #include "ui_Unit4.h"
 
 #include <QKeyEvent>
@@ -8,6 +9,7 @@ TOKBottomDlg* OKBottomDlg = nullptr;
 
 TOKBottomDlg::TOKBottomDlg(QWidget* parent) : TModalForm(parent), ui(std::make_unique<Ui::TOKBottomDlg>())
 {
+    new TFitsUntilShown(this);
     ui->setupUi(this);
     FinishLayout();
 }

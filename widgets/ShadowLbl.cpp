@@ -9,8 +9,17 @@
 #include <QMouseEvent>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace {
+// Innermost last.
+std::vector<TShadowLabelFitBatch*>& ActiveBatches()
+{
+    static std::vector<TShadowLabelFitBatch*> batches;
+    return batches;
+}
+
 // Tells assistive tools that the text read out changed: its name, and its
 // text as a whole replaced. A label in a hidden window keeps quiet.
 void AnnounceText(TCustomShadowLabel* label, const QString& before)
@@ -33,7 +42,6 @@ void PaintShadowedText(TCanvas* canvas, const QString& text, int length, TRect& 
     const QString shown = text.left(length);
     TRect textRect = r, shadowRect = r;
     const TColor textColor = canvas->FontColor;
-    canvas->FontColor = shadowRGB;
     const int s = shadowSize;
     int dx = -s, dy = -s;
     switch (pos) {
@@ -46,9 +54,16 @@ void PaintShadowedText(TCanvas* canvas, const QString& text, int length, TRect& 
     shadowRect.Right += dx;
     shadowRect.Top += dy;
     shadowRect.Bottom += dy;
-    canvas->DrawText(shown, shadowRect, flags);
-    canvas->FontColor = textColor;
-    canvas->DrawText(shown, textRect, flags);
+    if (flags & tfCalcRect) {
+        // The shadow measures what the text measures, only shifted.
+        canvas->DrawText(shown, textRect, flags);
+        shadowRect = TRect{textRect.Left + dx, textRect.Top + dy, textRect.Right + dx, textRect.Bottom + dy};
+    } else {
+        canvas->FontColor = shadowRGB;
+        canvas->DrawText(shown, shadowRect, flags);
+        canvas->FontColor = textColor;
+        canvas->DrawText(shown, textRect, flags);
+    }
     r = TRect{std::min(textRect.Left, shadowRect.Left), std::min(textRect.Top, shadowRect.Top),
               std::max(textRect.Right, shadowRect.Right), std::max(textRect.Bottom, shadowRect.Bottom)};
 }
@@ -268,6 +283,12 @@ void TCustomShadowLabel::FitToText()
     updateGeometry();  // a layout, where there is one, asks for the hint again
     if (!FAutoSize)
         return;
+    if (FFitHeld)
+        return;
+    const std::vector<TShadowLabelFitBatch*>& batches = ActiveBatches();
+    for (auto batch = batches.rbegin(); batch != batches.rend(); ++batch)
+        if ((*batch)->Hold(this))
+            return;
     const QSize fitted = sizeHint();
     int x = this->x();
     TAlignment effective = FAlignment;
@@ -276,6 +297,39 @@ void TCustomShadowLabel::FitToText()
     if (effective == taRightJustify)
         x += Width() - fitted.width();
     setGeometry(x, y(), fitted.width(), fitted.height());
+}
+
+TShadowLabelFitBatch::TShadowLabelFitBatch(const QWidget* root) : FRoot(root), FEveryLabel(!root)
+{
+    ActiveBatches().push_back(this);
+}
+
+TShadowLabelFitBatch::~TShadowLabelFitBatch()
+{
+    std::erase(ActiveBatches(), this);
+    // A label held here may now be held by an enclosing batch.
+    for (const QPointer<TCustomShadowLabel>& label : std::exchange(FHeld, {}))
+        if (label) {
+            label->FFitHeld = false;
+            label->FitToText();
+        }
+}
+
+void TShadowLabelFitBatch::Discard()
+{
+    std::erase(ActiveBatches(), this);
+    for (const QPointer<TCustomShadowLabel>& label : std::exchange(FHeld, {}))
+        if (label)
+            label->FFitHeld = false;
+}
+
+bool TShadowLabelFitBatch::Hold(TCustomShadowLabel* label)
+{
+    if (!FEveryLabel && !(FRoot && FRoot->isAncestorOf(label)))
+        return false;
+    label->FFitHeld = true;
+    FHeld.push_back(label);
+    return true;
 }
 
 bool TCustomShadowLabel::InForeground() { return QApplication::activeWindow() != nullptr; }

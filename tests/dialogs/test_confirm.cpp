@@ -42,6 +42,18 @@ TEST_F(ConfirmTest, ShowsTheQuestionWithTwoButtons)
     EXPECT_FALSE(c.OvalButton1->Glyph().isNull());
 }
 
+TEST_F(ConfirmTest, TheQuestionFitsItsTextWhenTheDialogFirstOpens)
+{
+    const QSize unfitted = c.ShadowLabel1->size();
+    QSize opened;
+    AnswerWith([&] {
+        opened = c.ShadowLabel1->size();
+        c.OvalButton1->Click();
+    });
+    EXPECT_EQ(opened, c.ShadowLabel1->sizeHint());
+    EXPECT_NE(opened, unfitted);
+}
+
 TEST_F(ConfirmTest, OkAnswersOneAndEveryOtherWayTwo)
 {
     EXPECT_EQ(AnswerWith([this] { Click(c.OvalButton1); }), TModalForm::mrOk);

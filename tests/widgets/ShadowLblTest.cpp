@@ -466,3 +466,51 @@ TEST_F(ShadowLabel, IsStaticTextNamedByItsShownCaption)
 }
 
 } // namespace
+
+// A batch defers fitting, never changes its outcome: held labels end up
+// exactly where labels fitted along the way do.
+TEST_F(ShadowLabel, BatchedLabelsFitOnceAtTheEndAsIfFittedAlongTheWay)
+{
+    auto build = [&](TShadowLabel& l) {
+        l.setGeometry(30, 40, 65, 17);
+        l.setCaption("First");
+        l.setFont(PixelFont("MS Sans Serif", 24));
+        l.setCaption("Second\tcaption");
+        l.setShadowSize(3);
+    };
+    TShadowLabel direct(&host);
+    build(direct);
+
+    TShadowLabel held(&host);
+    QWidget otherWindow;
+    TShadowLabel outside(&otherWindow);
+    const auto* rootOfHeld = &host;
+    {
+        const TShadowLabelFitBatch everyLabel;
+        {
+            const TShadowLabelFitBatch onlyHost(rootOfHeld);
+            build(held);
+            EXPECT_EQ(held.geometry(), QRect(30, 40, 65, 17));
+            outside.setCaption("Fits in the outer batch");  // not inside host
+        }
+        // The inner batch has ended; the outer one now holds it.
+        EXPECT_EQ(held.geometry(), QRect(30, 40, 65, 17));
+        EXPECT_EQ(outside.size(), QSize(65, 17));
+    }
+    EXPECT_EQ(held.geometry(), direct.geometry());
+    EXPECT_EQ(outside.width(), W("Fits in the outer batch") + 2);
+}
+
+TEST_F(ShadowLabel, ABatchOutlivesItsLabelsAndDiscardingLeavesThemUnfitted)
+{
+    auto* gone = new TShadowLabel(&host);
+    TShadowLabel kept(&host);
+    TShadowLabelFitBatch batch(&host);
+    gone->setCaption("Deleted while held");
+    kept.setCaption("Never fitted");
+    delete gone;
+    batch.Discard();
+    EXPECT_EQ(kept.size(), QSize(65, 17));
+    kept.setCaption("Fits again");  // nothing holds it any more
+    EXPECT_EQ(kept.width(), W("Fits again") + 2);
+}

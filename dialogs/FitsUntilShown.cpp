@@ -1,0 +1,27 @@
+#include "dialogs/FitsUntilShown.h"
+
+#include <QEvent>
+#include <QWidget>
+
+TFitsUntilShown::TFitsUntilShown(QWidget* dialog) : QObject(dialog)
+{
+    FFits.emplace(dialog);
+    dialog->installEventFilter(this);
+}
+
+TFitsUntilShown::~TFitsUntilShown()
+{
+    if (FFits)
+        FFits->Discard();  // never shown: the labels go with the dialog
+}
+
+bool TFitsUntilShown::eventFilter(QObject* watched, QEvent* event)
+{
+    // Before the dialog's own show handling, its layout and its first paint.
+    if (event->type() == QEvent::Show && FFits) {
+        FFits.reset();
+        watched->removeEventFilter(this);
+        deleteLater();
+    }
+    return false;
+}

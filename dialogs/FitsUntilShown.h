@@ -1,0 +1,22 @@
+#pragma once
+
+#include "widgets/ShadowLbl.h"
+
+#include <QObject>
+
+#include <optional>
+
+// Holds back the fits of a dialog's shadow labels until the dialog is first
+// shown: a dialog made at start-up loads no font before the player opens it.
+// Owned by the dialog; gone once it has been shown.
+class TFitsUntilShown : public QObject {
+public:
+    explicit TFitsUntilShown(QWidget* dialog);
+    ~TFitsUntilShown() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::optional<TShadowLabelFitBatch> FFits;
+};
