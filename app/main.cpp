@@ -4,17 +4,12 @@
 #include "app/Unit1.h"
 #include "platform/CuePlayer.h"
 
-#include <cstdio>
+#include <optional>
 
 #include <QtGlobal>
 
 int main(int argc, char* argv[])
 {
-    // Qt aborts when it finds no display; a player gets one line instead.
-    if (const std::string problem = DisplayProblem(); !problem.empty()) {
-        std::fprintf(stderr, "quindle: %s\n", problem.c_str());
-        return 1;
-    }
     // The clock repaints two small labels every second. On X11, an upload
     // through shared memory makes the next paint wait for a reply from the
     // server; a plain upload of so few pixels costs less than that wake-up.
@@ -23,7 +18,10 @@ int main(int argc, char* argv[])
     // Declared first, so it ends last: the sound thread and process are
     // gone before the application and its libraries are torn down.
     const quindle::TCuePlayerScope sound;
+    // Qt aborts when it finds no display; a player gets one line instead.
+    std::optional<TDisplayCheck> display(std::in_place);
     TApplication app(argc, argv);
+    display.reset();
     EnterDataFolder(QCoreApplication::applicationDirPath(), QStringLiteral(QUINDLE_DATADIR_FROM_BIN));
     CreateForms();
     Main->show();

@@ -1,7 +1,8 @@
 # Starts the game where no display can be reached and checks that it says
 # so in one line and ends with status 1, instead of aborting.
 # -DGAME=<path to quindle>
-foreach(case "DISPLAY=" "DISPLAY=:4711" "DISPLAY=bogus" "QT_QPA_PLATFORM=xcb|DISPLAY=:4711")
+foreach(case "DISPLAY=" "DISPLAY=:4711" "DISPLAY=bogus" "QT_QPA_PLATFORM=xcb|DISPLAY=:4711"
+             "QT_QPA_PLATFORM=nonesuch" "XDG_RUNTIME_DIR=/nonexistent|DISPLAY=:4711")
   string(REPLACE "|" ";" settings "${case}")
   execute_process(
     COMMAND "${CMAKE_COMMAND}" -E env --unset=QT_QPA_PLATFORM --unset=WAYLAND_DISPLAY
