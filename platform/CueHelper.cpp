@@ -1,6 +1,8 @@
-// The sound process: plays what the game sends through libcanberra. A new
-// cue cuts off the one playing. Ends when the game closes its socket.
+// The sound process: checks each cue the game sends and plays it through
+// libcanberra, or the alert when it is not a playable WAV. A new cue cuts
+// off the one playing. Ends when the game closes its socket.
 #include "platform/CueProtocol.h"
+#include "platform/CueValidator.h"
 
 #include <canberra.h>
 
@@ -76,6 +78,11 @@ int main()
             if (fd >= 0)
                 close(fd);
             continue;
+        }
+        if (kind == quindle::cue::kPlay && fd >= 0) {
+            const int checked = quindle::CheckedCueCopy(fd);
+            close(fd);
+            fd = checked;
         }
         ca_context_cancel(ctx, kCueId);
         int rc = CA_SUCCESS;

@@ -2,6 +2,7 @@
 
 #include "platform/CueProtocol.h"
 #include "platform/CueValidator.h"
+#include "platform/MemoryFile.h"
 #include "platform/HelperFiles.h"
 #include "platform/LocalPath.h"
 #include "platform/RegularFile.h"
@@ -14,7 +15,6 @@
 #include <mutex>
 #include <optional>
 #include <string>
-#include <sys/mman.h>
 #include <thread>
 #include <unistd.h>
 
@@ -38,34 +38,15 @@ std::string FindHelper()
     return {};
 }
 
-// An anonymous file holding `bytes`, or -1.
-int MemoryFile(const std::vector<unsigned char>& bytes)
-{
-    const int fd = memfd_create("quindle-cue", MFD_CLOEXEC);
-    if (fd < 0)
-        return -1;
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            close(fd);
-            return -1;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return fd;
-}
-
 struct TRequest {
     bool Alert = false;
     std::string Path; // in the file system's encoding
 };
 
-// Reads and checks each cue on a thread of its own, so a large or slow file
-// never holds up the game, and hands the sound process only checked copies.
-// The thread waits on nothing but its queue.
+// Reads each cue on a thread of its own, so a large or slow file never holds
+// up the game, and hands the sound process a copy, which it checks: a file
+// made to crash the WAV reader cannot end the game. The thread waits on
+// nothing but its queue.
 class TSoundServerBackend : public ICueBackend {
 public:
     ~TSoundServerBackend() override
@@ -112,8 +93,8 @@ private:
                 sound.Alert();
                 continue;
             }
-            const std::optional<std::vector<unsigned char>> copy = CheckedCue(request.Path);
-            const int fd = copy ? MemoryFile(*copy) : -1;
+            const auto bytes = ReadRegularFile(request.Path, kMaxCueFileBytes);
+            const int fd = bytes ? MemoryFile(*bytes) : -1;
             if (fd < 0) {
                 sound.Alert();
                 continue;
@@ -122,14 +103,6 @@ private:
             sound.Play(fd, QFile::decodeName(QByteArray::fromStdString(request.Path)).toStdString());
             close(fd);
         }
-    }
-
-    static std::optional<std::vector<unsigned char>> CheckedCue(const std::string& path)
-    {
-        const auto bytes = ReadRegularFile(path, kMaxCueFileBytes);
-        if (!bytes)
-            return std::nullopt;
-        return ValidatedCue(bytes->data(), bytes->size());
     }
 
     std::mutex FLock;

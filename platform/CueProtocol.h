@@ -13,8 +13,8 @@
 
 namespace quindle::cue {
 
-// One byte each. Play carries the open file to play (a validated copy) as
-// an SCM_RIGHTS descriptor and, after the byte, the cue's own path in UTF-8,
+// One byte each. Play carries a copy of the cue's file, which the sound
+// process checks before playing, as an SCM_RIGHTS descriptor and, after the byte, the cue's own path in UTF-8,
 // which names the sound on the desktop.
 constexpr char kPlay = 'P';
 constexpr char kAlert = 'A';

@@ -1,5 +1,8 @@
 #include "platform/CueValidator.h"
 
+#include "platform/MemoryFile.h"
+#include "platform/RegularFile.h"
+
 #include <sndfile.h>
 
 #include <algorithm>
@@ -219,6 +222,13 @@ std::optional<std::vector<unsigned char>> ValidatedCue(const unsigned char* data
     for (int16_t s : pcm)
         Put16(out, static_cast<uint16_t>(s));
     return out;
+}
+
+int CheckedCueCopy(int fd)
+{
+    const auto bytes = ReadOpenFile(fd, kMaxCueFileBytes);
+    const auto checked = bytes ? ValidatedCue(bytes->data(), bytes->size()) : std::nullopt;
+    return checked ? MemoryFile(*checked) : -1;
 }
 
 } // namespace quindle

@@ -19,4 +19,9 @@ constexpr std::size_t kMaxCuePcmBytes = 32 * 1024 * 1024;
 // channel count, too long). Of more than two channels the first two play.
 std::optional<std::vector<unsigned char>> ValidatedCue(const unsigned char* data, std::size_t size);
 
+// What the sound process plays for a cue file it is handed: the file's
+// bytes checked and rewritten as above, in an anonymous file; -1 when they
+// are not a playable WAV. The caller closes both.
+int CheckedCueCopy(int fd);
+
 } // namespace quindle

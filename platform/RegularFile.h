@@ -12,5 +12,7 @@ namespace quindle {
 // file. Never waits for a writer: a pipe put in the file's place is not
 // read. `path` is in the file system's own encoding.
 std::optional<std::vector<unsigned char>> ReadRegularFile(const std::string& path, std::size_t cap);
+// The same for a file already open, read from its start.
+std::optional<std::vector<unsigned char>> ReadOpenFile(int fd, std::size_t cap);
 
 } // namespace quindle

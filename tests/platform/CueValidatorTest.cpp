@@ -1,5 +1,6 @@
 // The check every cue passes before the sound library sees it.
 #include "platform/CueValidator.h"
+#include "platform/MemoryFile.h"
 #include "platform/RegularFile.h"
 #include "tests/platform/WavFixtures.h"
 
@@ -178,3 +179,30 @@ TEST_F(RegularFileTest, NeitherAPipeNorAHugeSparseFileHoldsItUp)
 }
 
 } // namespace
+
+// What the sound process is handed is a copy in an anonymous file, read from
+// its start wherever its offset stands; it plays the checked copy or nothing.
+TEST(CheckedCueCopy, PlaysTheCheckedBytesOfAnOpenFileOrNothing)
+{
+    auto copyOf = [](const std::vector<unsigned char>& bytes) -> std::optional<std::vector<unsigned char>> {
+        const int in = quindle::MemoryFile(bytes);  // its offset is at the end
+        EXPECT_GE(in, 0);
+        const int out = quindle::CheckedCueCopy(in);
+        close(in);
+        if (out < 0)
+            return std::nullopt;
+        auto read = quindle::ReadOpenFile(out, std::numeric_limits<std::size_t>::max());
+        close(out);
+        return read;
+    };
+    const std::vector<unsigned char> six = WavBytes(6, 16, 800, 8000, 5);
+    EXPECT_EQ(copyOf(six), ValidatedCue(six.data(), six.size()));
+    EXPECT_EQ(copyOf(std::vector<unsigned char>(3000, 0xa5)), std::nullopt);
+    EXPECT_EQ(copyOf({}), std::nullopt);
+
+    int pipeEnds[2];
+    ASSERT_EQ(pipe(pipeEnds), 0);
+    EXPECT_EQ(quindle::CheckedCueCopy(pipeEnds[0]), -1);  // never waits for a writer
+    close(pipeEnds[0]);
+    close(pipeEnds[1]);
+}

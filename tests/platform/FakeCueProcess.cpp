@@ -1,10 +1,11 @@
-// Stands in for the sound process in tests: logs each request to the file
-// named by QUINDLE_FAKE_CUES_LOG, one line each: "start <pid>" when it
-// starts, "alert", or "play <file> <channels> <bytes>" with the name and
-// the WAV it was given.
+// Stands in for the sound process in tests: checks each cue as that does,
+// and logs what it would play to the file named by QUINDLE_FAKE_CUES_LOG,
+// one line each: "start <pid>" when it starts, "alert", or
+// "play <file> <channels> <bytes>" with the name and the checked WAV.
 // With QUINDLE_FAKE_CUES_HANG set it never reads, like a process stuck in
 // a frozen sound server.
 #include "platform/CueProtocol.h"
+#include "platform/CueValidator.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -57,11 +58,13 @@ int main()
     int fd;
     std::string name;
     while (quindle::cue::ReceiveRequest(STDIN_FILENO, kind, fd, name)) {
-        if (kind == quindle::cue::kAlert)
+        const int checked = kind == quindle::cue::kPlay && fd >= 0 ? quindle::CheckedCueCopy(fd) : -1;
+        if (checked < 0)
             Log("alert");
         else
-            LogPlay(fd, name);
-        if (fd >= 0)
-            close(fd);
+            LogPlay(checked, name);
+        for (int open : {fd, checked})
+            if (open >= 0)
+                close(open);
     }
 }
