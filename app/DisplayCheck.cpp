@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+namespace quindle {
+
 namespace {
 
 // The client libraries are opened on demand: the Qt platform plugins link
@@ -119,3 +121,5 @@ std::string DisplayProblem()
         return "cannot start: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)";
     return "cannot start: cannot connect to the display" + (display.empty() ? std::string() : " " + display);
 }
+
+} // namespace quindle

@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace quindle {
+
 // Whether the windowing system Qt is about to use can be reached. Empty when
 // it can (or when it is a platform without a display, such as offscreen),
 // otherwise a one-line reason for the player. Looked at before the
@@ -9,3 +11,5 @@
 // With no platform chosen and only one of X11 and Wayland reachable, it
 // chooses that one for Qt.
 std::string DisplayProblem();
+
+} // namespace quindle

@@ -11,7 +11,7 @@
 int main(int argc, char* argv[])
 {
     // Qt aborts when it finds no display; a player gets one line instead.
-    if (const std::string problem = DisplayProblem(); !problem.empty()) {
+    if (const std::string problem = quindle::DisplayProblem(); !problem.empty()) {
         std::fprintf(stderr, "quindle: %s\n", problem.c_str());
         return 1;
     }
@@ -23,11 +23,11 @@ int main(int argc, char* argv[])
     // Declared first, so it ends last: the sound thread and process are
     // gone before the application and its libraries are torn down.
     const quindle::TCuePlayerScope sound;
-    TApplication app(argc, argv);
-    EnterDataFolder(QCoreApplication::applicationDirPath(), QStringLiteral(QUINDLE_DATADIR_FROM_BIN));
-    CreateForms();
-    Main->show();
+    quindle::TApplication app(argc, argv);
+    quindle::EnterDataFolder(QCoreApplication::applicationDirPath(), QStringLiteral(QUINDLE_DATADIR_FROM_BIN));
+    quindle::CreateForms();
+    quindle::Main->show();
     const int result = app.exec();
-    delete Main;  // the dialogs go with it
+    delete quindle::Main;  // the dialogs go with it
     return result;
 }
