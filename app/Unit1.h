@@ -10,13 +10,13 @@
 #include <memory>
 
 class QTimer;
-class TSpeedButton;
 
 namespace quindle {
 
 namespace Ui {
 class TMain;
 }
+class TSpeedButton;
 
 // The main window: the board of sixteen tile buttons, the clock and
 // counters, Start and Exit, the examples panel and the hidden solve mode.

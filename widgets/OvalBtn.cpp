@@ -44,7 +44,7 @@ TColor TOvalButton::ShiftColor(TColor color, int percent)
     return RGBColor(clampByte(r2), clampByte(g2), clampByte(b2));
 }
 
-bool TOvalButton::IsAccelChar(QChar ch, const QString& caption) { return ::IsAccelChar(ch, caption); }
+bool TOvalButton::IsAccelChar(QChar ch, const QString& caption) { return quindle::IsAccelChar(ch, caption); }
 
 bool TOvalButton::PtInOval(int x, int y) const { return TCanvas::PtInEllipse(TRect{0, 0, width(), height()}, x, y); }
 
