@@ -8,6 +8,8 @@
 
 #include <QIcon>
 
+namespace quindle {
+
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) { SetUpApplication(); }
 
 void SetUpApplication()
@@ -15,7 +17,7 @@ void SetUpApplication()
     // The program's name in the task list; window captions are their own.
     QApplication::setApplicationName(QStringLiteral("Quindle..."));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quindle.quindle"));
-    quindle::InitLook();
+    InitLook();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quindle.png")));
 }
 
@@ -27,3 +29,5 @@ void CreateForms()
     Ganador->setGame(&Main->Board());
     OKBottomDlg = new TOKBottomDlg(Main);
 }
+
+} // namespace quindle

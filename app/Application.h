@@ -2,8 +2,10 @@
 
 #include <QApplication>
 
+namespace quindle {
+
 // The application object. An error is reported in the error box by the
-// handler it ends (see quindle::Guarded), never let out through Qt's event
+// handler it ends (see Guarded), never let out through Qt's event
 // or signal delivery, which cannot unwind safely.
 class TApplication : public QApplication {
     Q_OBJECT
@@ -18,3 +20,5 @@ void SetUpApplication();
 // Creates the four windows once, in this order: main window, credits,
 // winner, confirmation. The dialogs belong to the main window.
 void CreateForms();
+
+} // namespace quindle

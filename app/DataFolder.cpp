@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace quindle {
+
 bool EnterDataFolder(const QString& binDir, const QString& dataFromBin)
 {
     if (binDir.isEmpty() || dataFromBin.isEmpty())
@@ -16,3 +18,5 @@ bool EnterDataFolder(const QString& binDir, const QString& dataFromBin)
         ours = ours || QFileInfo(data.filePath(QString::fromLatin1(name))).isFile();
     return ours && QDir::setCurrent(data.absolutePath());
 }
+
+} // namespace quindle

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace quindle {
+
 // The game reads its cues and clip by bare name from the current directory.
 // An installed game keeps them in a data folder of its own, so it works in
 // that folder whichever folder it was started from; a game without such a
@@ -10,3 +12,5 @@
 // dataFromBin is the data folder relative to the folder holding the program.
 // Returns whether the current directory was changed.
 bool EnterDataFolder(const QString& binDir, const QString& dataFromBin);
+
+} // namespace quindle

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace quindle {
+
 namespace {
 
 std::string Env(const char* name)
@@ -66,3 +68,5 @@ std::string NoDisplayReason(const std::string& chosen, const std::string& displa
         return "cannot start: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)";
     return "cannot start: cannot connect to the display" + (display.empty() ? std::string() : " " + display);
 }
+
+} // namespace quindle

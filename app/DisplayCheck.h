@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace quindle {
+
 // What Qt says while the application object starts, held back. A platform
 // Qt tried and left complains before Qt says it could not load it; those
 // complaints are dropped, the rest is shown once the application is up.
@@ -42,3 +44,5 @@ public:
 // was started with: the platforms the player chose (or none) and the
 // DISPLAY and WAYLAND_DISPLAY it had.
 std::string NoDisplayReason(const std::string& chosen, const std::string& display, const std::string& wayland);
+
+} // namespace quindle

@@ -26,6 +26,8 @@
 
 #include <cstring>
 
+namespace quindle {
+
 TMain* Main = nullptr;
 
 namespace {
@@ -56,7 +58,7 @@ TMain::TMain(QWidget* parent)
     {
         const TShadowLabelFitBatch fits;  // each label measures once, with its final font
         ui->setupUi(this);
-        quindle::ApplyFontHeights(this);
+        ApplyFontHeights(this);
     }
     move(270, 129);  // the layout's position: setupUi only sizes a top-level window
     FTiles = {ui->SpeedButton1,  ui->SpeedButton2,  ui->SpeedButton3,  ui->SpeedButton4,
@@ -66,7 +68,7 @@ TMain::TMain(QWidget* parent)
     // The window keeps the size of its client area; the player cannot resize it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     ui->Panel1->setFixedSize(420, TallClientHeight);
-    quindle::UseOwnTitleBarIfClientDrawn(this);
+    UseOwnTitleBarIfClientDrawn(this);
 
     ui->NumSpinEdit1->installEventFilter(this);
     // After FormKeyDown: the selector keeps its arrows but not Start or the close key.
@@ -110,18 +112,18 @@ int TMain::ClientHeight() const { return ui->Panel1->height(); }
 void TMain::Suena(const QString& file)
 {
     if (ui->Sound1->isChecked())
-        quindle::TCuePlayer::Instance().Play(file);
+        TCuePlayer::Instance().Play(file);
 }
 
-void TMain::Present(const quindle::TOutcome& outcome)
+void TMain::Present(const TOutcome& outcome)
 {
     switch (outcome.Slide) {
-    case quindle::TSlide::Accepted:
+    case TSlide::Accepted:
         ui->ShadowLabel4->setCaption(QStringLiteral("Moves :") + QString::number(FBoard.Movimientos()));
         Suena(QStringLiteral("ok.wav"));
         break;
-    case quindle::TSlide::Refused: Suena(QStringLiteral("uhoh.wav")); break;
-    case quindle::TSlide::None: break;
+    case TSlide::Refused: Suena(QStringLiteral("uhoh.wav")); break;
+    case TSlide::None: break;
     }
     Redibuja();
     if (outcome.Reached)
@@ -132,7 +134,7 @@ void TMain::Redibuja()
 {
     for (int n = 0; n < FTiles.size(); ++n) {
         TSpeedButton* tile = FTiles[n];
-        const QString caption = QString::fromStdString(quindle::Entero(FBoard.Tablero(n / 4 + 1, n % 4 + 1)));
+        const QString caption = QString::fromStdString(Entero(FBoard.Tablero(n / 4 + 1, n % 4 + 1)));
         // Named first, so the caption's own change event already reads the new
         // name; every tile is rewritten on each move, only changes are announced.
         const QString name = caption.isEmpty() ? QStringLiteral("blank") : caption;
@@ -150,20 +152,20 @@ void TMain::Gana()
 
 void TMain::TileClick(int row, int column)
 {
-    quindle::TCell blank;
+    TCell blank;
     FBoard.encontradox(0, blank.row, blank.column);
-    quindle::Guarded([&] { Present(FBoard.Click(row, column)); });
+    Guarded([&] { Present(FBoard.Click(row, column)); });
     FocusLandedTile(blank);
 }
 
-void TMain::FocusLandedTile(quindle::TCell oldBlank)
+void TMain::FocusLandedTile(TCell oldBlank)
 {
     // Nothing here takes the keyboard focus, so a screen reader would have
     // nothing to follow during play. Pointed at the tile that slid into the
     // old blank, it reads out its number and place.
-    quindle::TCell blank;
+    TCell blank;
     FBoard.encontradox(0, blank.row, blank.column);
-    if (blank == oldBlank || !quindle::OnBoard(oldBlank) || !isActiveWindow() || focusWidget())
+    if (blank == oldBlank || !OnBoard(oldBlank) || !isActiveWindow() || focusWidget())
         return;
     QAccessibleEvent focus(FTiles.at((oldBlank.row - 1) * 4 + oldBlank.column - 1), QAccessible::Focus);
     QAccessible::updateAccessibility(&focus);
@@ -188,7 +190,7 @@ void TMain::SpeedButton16Click() { TileClick(4, 4); }
 
 void TMain::SpeedButton17Click()
 {
-    quindle::Guarded([&] {
+    Guarded([&] {
         FBoard.Seed();
         if (OKBottomDlg->ShowModal() == TModalForm::mrCancel)
             return;
@@ -199,7 +201,7 @@ void TMain::SpeedButton17Click()
 
 void TMain::SpeedButton18Click()
 {
-    quindle::Guarded([&] {
+    Guarded([&] {
         if (OKBottomDlg->ShowModal() == TModalForm::mrCancel)
             return;
         Saliendo = true;
@@ -213,8 +215,8 @@ void TMain::SpeedButton20Click() { setClientHeight(ShortClientHeight); }
 
 void TMain::Timer1Timer()
 {
-    quindle::Guarded([&] {
-        ui->ShadowLabel2->setCaption(quindle::LocaleTimeText(QTime::currentTime()));
+    Guarded([&] {
+        ui->ShadowLabel2->setCaption(LocaleTimeText(QTime::currentTime()));
         FBoard.Tick();
         ui->ShadowLabel1->setCaption(QStringLiteral("Secons :") + QString::number(FBoard.Segundos()));
     });
@@ -225,16 +227,16 @@ void TMain::Sound1Click() {}
 
 void TMain::Credits1Click()
 {
-    quindle::Guarded([&] { OKRightDlg->ShowModal(); });
+    Guarded([&] { OKRightDlg->ShowModal(); });
 }
 
 void TMain::OvalButton3Click()
 {
-    quindle::Guarded([&] {
+    Guarded([&] {
         const int v = ui->NumSpinEdit1->IntValue();
-        if (v < 1 || v > quindle::NumJuegos)
-            throw quindle::EError("Range check error");
-        FBoard.Load(quindle::Juegos(v));
+        if (v < 1 || v > NumJuegos)
+            throw EError("Range check error");
+        FBoard.Load(Juegos(v));
         Present(FBoard.ChecaBoton());
     });
 }
@@ -267,7 +269,7 @@ bool TMain::FormClose()
 void TMain::closeEvent(QCloseEvent* event)
 {
     bool allowed = false;
-    quindle::Guarded([&] { allowed = FormClose(); });
+    Guarded([&] { allowed = FormClose(); });
     if (allowed)
         event->accept();
     else
@@ -303,7 +305,6 @@ void TMain::MenuMnemonicKeyDown(const QKeyEvent& event)
 
 bool TMain::PlayKey(int key, Qt::KeyboardModifiers shift, bool arrows)
 {
-    using namespace quindle;
     if (IsCloseShortcut(key, shift)) {
         close();
         return true;
@@ -329,10 +330,10 @@ void TMain::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (event->spontaneous())
         return;  // restored by the window manager, not shown by us
-    quindle::CloseBoxOnly(this);
+    CloseBoxOnly(this);
     if (!FPlaced) {
         FPlaced = true;
-        quindle::PlaceFrame(this, QPoint(270, 129));  // the layout's position, frame included
+        PlaceFrame(this, QPoint(270, 129));  // the layout's position, frame included
     }
 }
 
@@ -349,3 +350,5 @@ void TMain::keyPressEvent(QKeyEvent* event)
         return;
     QMainWindow::keyPressEvent(event);
 }
+
+} // namespace quindle

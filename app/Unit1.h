@@ -9,10 +9,13 @@
 #include <array>
 #include <memory>
 
+class QTimer;
+
+namespace quindle {
+
 namespace Ui {
 class TMain;
 }
-class QTimer;
 class TSpeedButton;
 
 // The main window: the board of sixteen tile buttons, the clock and
@@ -25,8 +28,8 @@ public:
     ~TMain() override;
 
     Ui::TMain& Controls() { return *ui; }
-    quindle::TBoard& Board() { return FBoard; }
-    const quindle::TBoard& Board() const { return FBoard; }
+    TBoard& Board() { return FBoard; }
+    const TBoard& Board() const { return FBoard; }
     // The arrangement last reached, as the win check recorded it.
     int Tag() const { return FBoard.Tag(); }
 
@@ -82,21 +85,23 @@ private:
     // The playing keys; false when the key is not one of them.
     bool PlayKey(int key, Qt::KeyboardModifiers shift, bool arrows);
     void NameForAssistiveTools();
-    void FocusLandedTile(quindle::TCell oldBlank);
+    void FocusLandedTile(TCell oldBlank);
     void MenuMnemonicKeyDown(const QKeyEvent& event);
     bool FormClose();
 
     // Shows what a step of the board did: moves text and cue, the sixteen
     // captions, then the win action, all after the board has returned.
-    void Present(const quindle::TOutcome& outcome);
+    void Present(const TOutcome& outcome);
     void Redibuja();
     void Gana();
 
     std::unique_ptr<Ui::TMain> ui;
-    quindle::TBoard FBoard;
+    TBoard FBoard;
     QList<TSpeedButton*> FTiles;
     QTimer* Timer1 = nullptr;
     bool FPlaced = false;
 };
 
 extern TMain* Main;
+
+} // namespace quindle

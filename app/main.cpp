@@ -19,13 +19,13 @@ int main(int argc, char* argv[])
     // gone before the application and its libraries are torn down.
     const quindle::TCuePlayerScope sound;
     // Qt aborts when it finds no display; a player gets one line instead.
-    std::optional<TDisplayCheck> display(std::in_place);
-    TApplication app(argc, argv);
+    std::optional<quindle::TDisplayCheck> display(std::in_place);
+    quindle::TApplication app(argc, argv);
     display.reset();
-    EnterDataFolder(QCoreApplication::applicationDirPath(), QStringLiteral(QUINDLE_DATADIR_FROM_BIN));
-    CreateForms();
-    Main->show();
+    quindle::EnterDataFolder(QCoreApplication::applicationDirPath(), QStringLiteral(QUINDLE_DATADIR_FROM_BIN));
+    quindle::CreateForms();
+    quindle::Main->show();
     const int result = app.exec();
-    delete Main;  // the dialogs go with it
+    delete quindle::Main;  // the dialogs go with it
     return result;
 }

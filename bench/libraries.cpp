@@ -13,6 +13,8 @@
 
 #include <cstdio>
 
+using namespace quindle;
+
 namespace {
 QSet<QString> MappedLibraries()
 {
@@ -39,7 +41,7 @@ int main(int argc, char* argv[])
     QTimer::singleShot(0, [&] {
         const qint64 shown = clock.elapsed();
         const auto before = MappedLibraries();
-        const auto clip = quindle::LoadClip(QStringLiteral("cool.avi"));
+        const auto clip = LoadClip(QStringLiteral("cool.avi"));
         const auto after = MappedLibraries();
         std::printf("main() to window shown: %lld ms\n", static_cast<long long>(shown));
         std::printf("libraries mapped at start-up: %lld\n", static_cast<long long>(before.size()));

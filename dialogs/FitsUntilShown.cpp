@@ -3,6 +3,8 @@
 #include <QEvent>
 #include <QWidget>
 
+namespace quindle {
+
 TFitsUntilShown::TFitsUntilShown(QWidget* dialog) : QObject(dialog)
 {
     FFits.emplace(dialog);
@@ -25,3 +27,5 @@ bool TFitsUntilShown::eventFilter(QObject* watched, QEvent* event)
     }
     return false;
 }
+
+} // namespace quindle

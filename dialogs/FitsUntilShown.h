@@ -6,6 +6,8 @@
 
 #include <optional>
 
+namespace quindle {
+
 // Holds back the fits of a dialog's shadow labels until the dialog is first
 // shown: a dialog made at start-up loads no font before the player opens it.
 // Owned by the dialog; gone once it has been shown.
@@ -20,3 +22,5 @@ protected:
 private:
     std::optional<TShadowLabelFitBatch> FFits;
 };
+
+} // namespace quindle

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+namespace quindle {
+
 namespace {
 const int kMinThumb = 8;
 }
@@ -82,3 +84,5 @@ void TFlatScrollBar::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton)
         setSliderDown(false);
 }
+
+} // namespace quindle

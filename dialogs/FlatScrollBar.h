@@ -3,6 +3,8 @@
 #include <QRect>
 #include <QScrollBar>
 
+namespace quindle {
+
 // A flat scroll bar of a given thickness (one pixel in the credits box): a
 // dark thumb on the face colour, no arrows. It paints every pixel itself and
 // only when its thumb moves, so a box that scrolls a pixel at a time does
@@ -33,3 +35,5 @@ private:
     int FThickness;
     QRect FDrawnThumb;
 };
+
+} // namespace quindle

@@ -14,6 +14,8 @@
 
 #include <algorithm>
 
+namespace quindle {
+
 TOKRightDlg* OKRightDlg = nullptr;
 
 TOKRightDlg::TOKRightDlg(QWidget* parent) : TModalForm(parent), ui(std::make_unique<Ui::TOKRightDlg>())
@@ -39,7 +41,7 @@ TOKRightDlg::~TOKRightDlg() = default;
 void TOKRightDlg::LoadBanner(const QByteArray& jpeg)
 {
     FBannerPending = false;
-    const QImage picture = quindle::DecodeJpeg(jpeg);
+    const QImage picture = DecodeJpeg(jpeg);
     if (picture.isNull())
         ui->Image2->clear();
     else
@@ -114,3 +116,5 @@ void TOKRightDlg::Timer1Timer()
 }
 
 void TOKRightDlg::OKBtnClick() { close(); }
+
+} // namespace quindle

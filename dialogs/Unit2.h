@@ -8,6 +8,8 @@
 
 class QTimer;
 
+namespace quindle {
+
 namespace Ui {
 class TOKRightDlg;
 }
@@ -58,3 +60,5 @@ private:
 };
 
 extern TOKRightDlg* OKRightDlg;
+
+} // namespace quindle

@@ -7,6 +7,8 @@
 
 #include <QAccessible>
 
+namespace quindle {
+
 TGanador* Ganador = nullptr;
 
 TGanador::TGanador(QWidget* parent) : TModalForm(parent), ui(std::make_unique<Ui::TGanador>())
@@ -25,7 +27,7 @@ void TGanador::FormActivate()
     ui->ShadowLabel2->setCaption(QString::number(FBoard->Segundos()) + QStringLiteral(" Secons  ") +
                                  QString::number(FBoard->Movimientos()) + QStringLiteral(" Moves"));
     ui->Animate1->setActive(true);  // an unreadable clip raises here and the mode line stays
-    ui->ShadowLabel3->setCaption(QString::fromUtf8(quindle::Modos(FBoard->Tag())));
+    ui->ShadowLabel3->setCaption(QString::fromUtf8(Modos(FBoard->Tag())));
 }
 
 void TGanador::OKBtnClick()
@@ -51,3 +53,5 @@ bool TGanador::event(QEvent* event)
             Qt::QueuedConnection);
     return TModalForm::event(event);
 }
+
+} // namespace quindle

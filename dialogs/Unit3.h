@@ -4,12 +4,12 @@
 
 #include <memory>
 
+namespace quindle {
+
 namespace Ui {
 class TGanador;
 }
-namespace quindle {
 class TBoard;
-}
 
 // The winner dialog: seconds, moves, a looping animation and the name of
 // the arrangement reached, all read from the game when it is shown.
@@ -20,7 +20,7 @@ public:
     ~TGanador() override;
 
     // The game whose counters and last arrangement the dialog shows.
-    void setGame(const quindle::TBoard* board) { FBoard = board; }
+    void setGame(const TBoard* board) { FBoard = board; }
 
     Ui::TGanador& Controls() { return *ui; }
 
@@ -33,7 +33,9 @@ protected:
 
 private:
     std::unique_ptr<Ui::TGanador> ui;
-    const quindle::TBoard* FBoard = nullptr;
+    const TBoard* FBoard = nullptr;
 };
 
 extern TGanador* Ganador;
+
+} // namespace quindle

@@ -5,6 +5,8 @@
 
 #include <QKeyEvent>
 
+namespace quindle {
+
 TOKBottomDlg* OKBottomDlg = nullptr;
 
 TOKBottomDlg::TOKBottomDlg(QWidget* parent) : TModalForm(parent), ui(std::make_unique<Ui::TOKBottomDlg>())
@@ -42,3 +44,5 @@ void TOKBottomDlg::keyPressEvent(QKeyEvent* event)
     }
     TModalForm::keyPressEvent(event);
 }
+
+} // namespace quindle

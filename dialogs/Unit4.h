@@ -4,6 +4,8 @@
 
 #include <memory>
 
+namespace quindle {
+
 namespace Ui {
 class TOKBottomDlg;
 }
@@ -31,3 +33,5 @@ private:
 };
 
 extern TOKBottomDlg* OKBottomDlg;
+
+} // namespace quindle

@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <numbers>
 
+namespace quindle {
+
 namespace {
 
 // An ellipse inscribed in a box with exclusive right and bottom bounds,
@@ -310,3 +312,5 @@ void TCanvas::Draw(int x, int y, const QImage& src)
     QPainter p(FTarget);
     p.drawImage(x, y, src);
 }
+
+} // namespace quindle

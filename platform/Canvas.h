@@ -8,6 +8,8 @@
 
 #include <cmath>
 
+namespace quindle {
+
 // A rectangle whose right and bottom bounds are exclusive, as the drawing
 // calls of the game's widgets take them.
 struct TRect {
@@ -127,3 +129,5 @@ private:
     QImage* FTarget = nullptr;
     int FPenX = 0, FPenY = 0;
 };
+
+} // namespace quindle

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <vector>
 
+namespace quindle {
+
 namespace {
 
 // One line as it is shown: the text with the "&" prefixes taken out and
@@ -20,7 +22,7 @@ struct ShownLine {
 ShownLine ApplyPrefixes(const QString& raw, bool prefixes)
 {
     ShownLine line;
-    line.text = prefixes ? quindle::StripAccels(raw, &line.underlined) : raw;
+    line.text = prefixes ? StripAccels(raw, &line.underlined) : raw;
     return line;
 }
 
@@ -178,3 +180,5 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags)
     }
     return height;
 }
+
+} // namespace quindle

@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QPalette>
 
+namespace quindle {
+
 namespace {
 QColor systemColor(int index)
 {
@@ -31,3 +33,5 @@ QColor ColorToQColor(TColor c)
 TColor ColorToRGB(TColor c) { return IsSystemColor(c) ? QColorToColor(ColorToQColor(c)) : (c & 0xFFFFFF); }
 
 TColor QColorToColor(const QColor& c) { return RGBColor(c.red(), c.green(), c.blue()); }
+
+} // namespace quindle

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <cstdint>
 
+namespace quindle {
+
 // Colour values as the window layouts store them: a direct colour 0x00BBGGRR
 // (red in the low byte), or a system colour with the top bit set and its
 // number in the low byte, resolved through the application's palette at the
@@ -41,3 +43,5 @@ QColor ColorToQColor(TColor c);
 // The direct value of a colour (system colours resolved now).
 TColor ColorToRGB(TColor c);
 TColor QColorToColor(const QColor& c);
+
+} // namespace quindle

@@ -5,6 +5,8 @@
 #include <QPaintEvent>
 #include <QToolTip>
 
+namespace quindle {
+
 TGraphicControl::TGraphicControl(QWidget* parent) : QWidget(parent), FCanvas(&FSurface)
 {
     setAttribute(Qt::WA_NoSystemBackground);
@@ -125,3 +127,5 @@ bool OfferDialogChar(QWidget* root, QChar c)
             return true;
     return false;
 }
+
+} // namespace quindle

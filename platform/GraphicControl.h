@@ -8,6 +8,8 @@
 
 class QHelpEvent;
 
+namespace quindle {
+
 // A windowless control: a non-native child widget that paints into a
 // surface of its own which persists between paints. A full repaint starts
 // again from the container's background (the surface is cleared, so the
@@ -65,7 +67,7 @@ protected:
     template <typename T, typename U>
     bool ChangeInvalidate(T& field, U&& value)
     {
-        if (!quindle::StoreChanged(field, std::forward<U>(value)))
+        if (!StoreChanged(field, std::forward<U>(value)))
             return false;
         Invalidate();
         return true;
@@ -96,3 +98,5 @@ bool IsAccelChar(QChar ch, const QString& caption);
 // Offers a typed character to the windowless controls below root, in
 // creation order, until one handles it.
 bool OfferDialogChar(QWidget* root, QChar c);
+
+} // namespace quindle

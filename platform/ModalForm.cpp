@@ -10,6 +10,8 @@
 #include <QScreen>
 #include <QShowEvent>
 
+namespace quindle {
+
 namespace {
 QMargins FrameMargins(const QWidget* window)
 {
@@ -28,8 +30,8 @@ TModalForm::TModalForm(QWidget* parent)
 
 void TModalForm::FinishLayout()
 {
-    quindle::ApplyFontHeights(this);
-    quindle::UseOwnTitleBarIfClientDrawn(this);
+    ApplyFontHeights(this);
+    UseOwnTitleBarIfClientDrawn(this);
     setFixedSize(size());
 }
 
@@ -39,7 +41,7 @@ int TModalForm::ShowModal()
     show();
     // Visible now and before the modal loop: an error it reports shows over
     // the dialog, and the dialog still opens.
-    quindle::Guarded([this] { FormActivate(); });
+    Guarded([this] { FormActivate(); });
     if (!isVisible())
         return result();  // closed while the error box was up
     return exec();
@@ -80,10 +82,10 @@ void TModalForm::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    quindle::CloseBoxOnly(this);
+    CloseBoxOnly(this);
     if (FPlaced) {
         // Reopened where the player left it; the frame is known by now.
-        quindle::PlaceFrame(this, frameGeometry().topLeft());
+        PlaceFrame(this, frameGeometry().topLeft());
         return;
     }
     FPlaced = true;
@@ -97,11 +99,13 @@ void TModalForm::showEvent(QShowEvent* event)
         frame = FrameMargins(parentWidget()->window());
     const QRect area = s->geometry();
     const QSize outer = size().grownBy(frame);
-    quindle::PlaceFrame(this, QPoint(area.left() + std::max(0, (area.width() - outer.width()) / 2),
-                                     area.top() + std::max(0, (area.height() - outer.height()) / 2)));
+    PlaceFrame(this, QPoint(area.left() + std::max(0, (area.width() - outer.width()) / 2),
+                            area.top() + std::max(0, (area.height() - outer.height()) / 2)));
 }
 
 bool IsCloseShortcut(int key, Qt::KeyboardModifiers modifiers)
 {
     return key == Qt::Key_F4 && (modifiers & (Qt::AltModifier | Qt::ControlModifier)) == Qt::AltModifier;
 }
+
+} // namespace quindle

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+namespace quindle {
+
 // A dialog window of the classic kind: fixed size with only a close box,
 // centred on the screen the first time it is shown and reopened where the
 // player left it, hidden (not destroyed) when closed. Enter and Escape do
@@ -43,3 +45,5 @@ private:
 // Alt+F4, the keyboard's close request, where no window manager takes it
 // first.
 bool IsCloseShortcut(int key, Qt::KeyboardModifiers modifiers);
+
+} // namespace quindle

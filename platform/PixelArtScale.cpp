@@ -1,5 +1,7 @@
 #include "platform/PixelArtScale.h"
 
+namespace quindle {
+
 namespace {
 
 QImage Scale2x(const QImage& src, QRgb surround)
@@ -41,3 +43,5 @@ QImage ScalePixelArt(const QImage& art, QSize size, QRgb surround)
         img = img.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return img;
 }
+
+} // namespace quindle

@@ -2,6 +2,8 @@
 
 #include <QAccessibleWidget>
 
+namespace quindle {
+
 // A button as assistive technology sees it: one press action while it is
 // enabled. The press returns to the caller at once and the click runs from
 // the event loop afterwards, since a click may open a modal dialog and the
@@ -29,3 +31,5 @@ protected:
     // Queues the widget's click on the event loop.
     virtual void QueueClick() = 0;
 };
+
+} // namespace quindle

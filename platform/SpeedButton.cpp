@@ -8,6 +8,8 @@
 #include <QStyleOptionToolButton>
 #include <QStylePainter>
 
+namespace quindle {
+
 TSpeedButton::TSpeedButton(QWidget* parent) : QToolButton(parent)
 {
     InstallSpeedButtonAccessibility();
@@ -109,3 +111,5 @@ void TSpeedButton::paintEvent(QPaintEvent*)
         painter.drawText(p.caption, Qt::AlignCenter | Qt::TextSingleLine, text());
     }
 }
+
+} // namespace quindle

@@ -3,6 +3,8 @@
 #include <QPixmap>
 #include <QToolButton>
 
+namespace quindle {
+
 // The classic tool button: a caption and an optional glyph laid out beside,
 // above or below it, flat (the bevel only under the pointer) or raised. It
 // never takes the keyboard focus. The glyph's bottom-left pixel colour is
@@ -49,3 +51,5 @@ private:
 
 // Registers the tool button with the accessibility framework (once).
 void InstallSpeedButtonAccessibility();
+
+} // namespace quindle

@@ -6,6 +6,8 @@
 #include "platform/PressableAccessible.h"
 #include "platform/AccelText.h"
 
+namespace quindle {
+
 namespace {
 
 class TSpeedButtonAccessible : public TPressableAccessible {
@@ -17,7 +19,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name && Button()->accessibleName().isEmpty())
-            return quindle::StripAccels(Button()->text());
+            return StripAccels(Button()->text());
         return QAccessibleWidget::text(t);
     }
 
@@ -36,5 +38,7 @@ protected:
 
 void InstallSpeedButtonAccessibility()
 {
-    quindle::InstallAccessibleView<TSpeedButton, TSpeedButtonAccessible>();
+    InstallAccessibleView<TSpeedButton, TSpeedButtonAccessible>();
 }
+
+} // namespace quindle

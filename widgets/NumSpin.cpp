@@ -14,6 +14,8 @@
 #include <cmath>
 #include <limits>
 
+namespace quindle {
+
 namespace {
 
 // QLineEdit keeps this much room between its text margins and the line it
@@ -115,7 +117,7 @@ std::int32_t TNumSpinEdit::IntValue() const
 
 void TNumSpinEdit::setDecimal(int digits)
 {
-    if (quindle::StoreChanged(FDecimal, static_cast<std::uint8_t>(std::clamp(digits, 0, 255))))
+    if (StoreChanged(FDecimal, static_cast<std::uint8_t>(std::clamp(digits, 0, 255))))
         setValue(Value());
 }
 
@@ -127,7 +129,7 @@ void TNumSpinEdit::setArrowKeys(bool on)
 
 void TNumSpinEdit::setAlignment(TAlignment alignment)
 {
-    if (!quindle::StoreChanged(FAlignment, alignment))
+    if (!StoreChanged(FAlignment, alignment))
         return;
     const Qt::Alignment h = alignment == taRightJustify ? Qt::AlignRight
         : alignment == taCenter                        ? Qt::AlignHCenter
@@ -137,7 +139,7 @@ void TNumSpinEdit::setAlignment(TAlignment alignment)
 
 void TNumSpinEdit::setValueType(TValueType type)
 {
-    if (!quindle::StoreChanged(FValueType, type))
+    if (!StoreChanged(FValueType, type))
         return;
     setValue(Value());
     if (type == vtInteger) {
@@ -213,7 +215,7 @@ void TNumSpinEdit::Paste()
         paste();
 }
 
-void TNumSpinEdit::Refuse() { quindle::TCuePlayer::Instance().Alert(); }
+void TNumSpinEdit::Refuse() { TCuePlayer::Instance().Alert(); }
 
 void TNumSpinEdit::TextChanged()
 {
@@ -257,7 +259,7 @@ void TNumSpinEdit::keyPressEvent(QKeyEvent* event)
         Paste();
         return;
     }
-    const QChar typed = quindle::TypedChar(e);
+    const QChar typed = TypedChar(e);
     if (!typed.isNull()) {
         bool accepted = AcceptsChar(typed);
         if (typed.unicode() >= 32)
@@ -273,7 +275,7 @@ void TNumSpinEdit::keyPressEvent(QKeyEvent* event)
             return;
     }
     QLineEdit::keyPressEvent(&e);
-    if (quindle::IsDialogKey(key))
+    if (IsDialogKey(key))
         event->setAccepted(e.isAccepted());
     else
         event->accept();
@@ -443,3 +445,5 @@ void TNumSpinEdit::changeEvent(QEvent* event)
         break;
     }
 }
+
+} // namespace quindle

@@ -17,6 +17,8 @@
 
 #include <cstdint>
 
+namespace quindle {
+
 class TNumSpinEdit : public QLineEdit {
     Q_OBJECT
     Q_PROPERTY(int Decimal READ Decimal WRITE setDecimal)
@@ -134,3 +136,5 @@ private:
 
 // Registers the assistive-technology view of the spin edit (once).
 void InstallNumSpinAccessibility();
+
+} // namespace quindle

@@ -3,6 +3,8 @@
 
 #include <QAccessibleWidget>
 
+namespace quindle {
+
 namespace {
 
 // A spin box with a value; the two halves of the button are its increase
@@ -75,5 +77,7 @@ public:
 
 void InstallNumSpinAccessibility()
 {
-    quindle::InstallAccessibleView<TNumSpinEdit, TNumSpinEditAccessible>();
+    InstallAccessibleView<TNumSpinEdit, TNumSpinEditAccessible>();
 }
+
+} // namespace quindle

@@ -7,6 +7,8 @@
 
 #include <cmath>
 
+namespace quindle {
+
 namespace {
 
 constexpr int kFirstRepeatMs = 400;
@@ -34,8 +36,8 @@ void DrawGlyph(TCanvas& c, const QImage& glyph, int x, int y)
 
 TNumSpinButton::TNumSpinButton(QWidget* parent) : TGraphicControl(parent)
 {
-    FUpGlyph = quindle::LoadDibResource("NUMSPINUP");
-    FDownGlyph = quindle::LoadDibResource("NUMSPINDOWN");
+    FUpGlyph = LoadDibResource("NUMSPINUP");
+    FDownGlyph = LoadDibResource("NUMSPINDOWN");
     setOpaque(true);
     resize(20, 20);
     // Rendered when first asked for: the field resizes the button first.
@@ -44,13 +46,13 @@ TNumSpinButton::TNumSpinButton(QWidget* parent) : TGraphicControl(parent)
 
 void TNumSpinButton::setUpGlyph(const QImage& glyph)
 {
-    FUpGlyph = glyph.isNull() ? quindle::LoadDibResource("NUMSPINUP") : glyph;
+    FUpGlyph = glyph.isNull() ? LoadDibResource("NUMSPINUP") : glyph;
     InvalidateImages();
 }
 
 void TNumSpinButton::setDownGlyph(const QImage& glyph)
 {
-    FDownGlyph = glyph.isNull() ? quindle::LoadDibResource("NUMSPINDOWN") : glyph;
+    FDownGlyph = glyph.isNull() ? LoadDibResource("NUMSPINDOWN") : glyph;
     InvalidateImages();
 }
 
@@ -309,3 +311,5 @@ void TNumSpinButton::RepeatTick()
         return;
     Click(FPressedHalf);
 }
+
+} // namespace quindle

@@ -12,6 +12,8 @@
 
 class QTimer;
 
+namespace quindle {
+
 enum class TSpinHalf : std::uint8_t { None, Top, Bottom };
 
 // The step button: windowless, one bitmap per pressed state.
@@ -87,3 +89,5 @@ private:
     bool FRepeatParked = false;
     QPointer<QWidget> FCaptureWindow;
 };
+
+} // namespace quindle

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+namespace quindle {
+
 namespace {
 
 // v / 2 rounded toward minus infinity, so a negative difference stays negative.
@@ -42,7 +44,7 @@ TColor TOvalButton::ShiftColor(TColor color, int percent)
     return RGBColor(clampByte(r2), clampByte(g2), clampByte(b2));
 }
 
-bool TOvalButton::IsAccelChar(QChar ch, const QString& caption) { return ::IsAccelChar(ch, caption); }
+bool TOvalButton::IsAccelChar(QChar ch, const QString& caption) { return quindle::IsAccelChar(ch, caption); }
 
 bool TOvalButton::PtInOval(int x, int y) const { return TCanvas::PtInEllipse(TRect{0, 0, width(), height()}, x, y); }
 
@@ -82,7 +84,7 @@ void TOvalButton::setColor(TColor color)
 
 void TOvalButton::StoreDown(bool down)
 {
-    if (!quindle::StoreChanged(FDown, down))
+    if (!StoreChanged(FDown, down))
         return;
     QAccessible::State changed;
     changed.pressed = true;
@@ -436,3 +438,5 @@ void TOvalButton::changeEvent(QEvent* e)
     if (e->type() == QEvent::EnabledChange)
         Invalidate();
 }
+
+} // namespace quindle

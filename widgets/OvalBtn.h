@@ -12,6 +12,8 @@
 #include <QPixmap>
 #include <QString>
 
+namespace quindle {
+
 // The game's push button: an ellipse with a two-tone bevel, an optional glyph
 // from a strip of up to four images, and a one-line caption. Windowless; the
 // container shows through outside the ellipse. A non-zero GroupIndex makes
@@ -179,3 +181,5 @@ private:
 
 // Registers the oval button with the accessibility framework (once).
 void InstallOvalButtonAccessibility();
+
+} // namespace quindle

@@ -5,6 +5,8 @@
 #include "platform/PressableAccessible.h"
 #include "platform/AccelText.h"
 
+namespace quindle {
+
 namespace {
 
 class TOvalButtonAccessible : public TPressableAccessible {
@@ -17,7 +19,7 @@ public:
     {
         switch (t) {
         case QAccessible::Name:
-            return quindle::StripAccels(button()->Caption());
+            return StripAccels(button()->Caption());
         case QAccessible::Description:
             return button()->Hint();
         default:
@@ -46,5 +48,7 @@ protected:
 
 void InstallOvalButtonAccessibility()
 {
-    quindle::InstallAccessibleView<TOvalButton, TOvalButtonAccessible>();
+    InstallAccessibleView<TOvalButton, TOvalButtonAccessible>();
 }
+
+} // namespace quindle

@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+namespace quindle {
+
 namespace {
 // Innermost last.
 std::vector<TShadowLabelFitBatch*>& ActiveBatches()
@@ -91,7 +93,7 @@ void TCustomShadowLabel::setAlignment(TAlignment alignment) { ChangeInvalidate(F
 
 void TCustomShadowLabel::setAutoSize(bool autoSize)
 {
-    if (quindle::StoreChanged(FAutoSize, autoSize))
+    if (StoreChanged(FAutoSize, autoSize))
         FitToText();
 }
 
@@ -101,7 +103,7 @@ void TCustomShadowLabel::setShadowColor(TColor color) { ChangeInvalidate(FShadow
 
 void TCustomShadowLabel::setShadowSize(int size)
 {
-    if (!quindle::StoreChanged(FShadowSize, static_cast<quint8>(std::clamp(size, 0, 255))))
+    if (!StoreChanged(FShadowSize, static_cast<quint8>(std::clamp(size, 0, 255))))
         return;
     FitToText();
     Invalidate();
@@ -109,7 +111,7 @@ void TCustomShadowLabel::setShadowSize(int size)
 
 void TCustomShadowLabel::setShadowPos(TShadowPosition pos)
 {
-    if (!quindle::StoreChanged(FShadowPos, pos))
+    if (!StoreChanged(FShadowPos, pos))
         return;
     updateGeometry();  // the hint moves now; the bounds wait for the next fit
     Invalidate();
@@ -117,7 +119,7 @@ void TCustomShadowLabel::setShadowPos(TShadowPosition pos)
 
 void TCustomShadowLabel::setWordWrap(bool wordWrap)
 {
-    if (quindle::StoreChanged(FWordWrap, wordWrap))
+    if (StoreChanged(FWordWrap, wordWrap))
         FitToText();
 }
 
@@ -194,7 +196,7 @@ void TCustomShadowLabel::setParentShowHint(bool parentShowHint) { FParentShowHin
 QString TCustomShadowLabel::PlainCaption() const
 {
     const QString text = CaptionToDraw();
-    return FShowAccelChar ? quindle::StripAccels(text) : text;
+    return FShowAccelChar ? StripAccels(text) : text;
 }
 
 void TCustomShadowLabel::NotifyMouseEnter() { emit OnMouseEnter(); }
@@ -448,3 +450,5 @@ bool TCustomShadowLabel::DialogChar(QChar c)
     partner->setFocus(Qt::ShortcutFocusReason);
     return true;
 }
+
+} // namespace quindle

@@ -11,6 +11,8 @@
 
 #include <vector>
 
+namespace quindle {
+
 class TShadowLabelFitBatch;
 
 // A windowless label drawing its caption over a shifted copy in a shadow
@@ -200,3 +202,5 @@ public:
 
 // Registers the assistive-technology view of the labels (once).
 void InstallShadowLabelAccessibility();
+
+} // namespace quindle

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+namespace quindle {
+
 namespace {
 
 // Read out as a label: the caption as it is shown, both as its name and
@@ -68,5 +70,7 @@ public:
 
 void InstallShadowLabelAccessibility()
 {
-    quindle::InstallAccessibleView<TCustomShadowLabel, TShadowLabelAccessible>();
+    InstallAccessibleView<TCustomShadowLabel, TShadowLabelAccessible>();
 }
+
+} // namespace quindle

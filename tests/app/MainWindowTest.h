@@ -18,20 +18,20 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(FDir.Valid());
-        SetUpApplication();
-        CreateForms();
-        Main->show();
-        QApplication::setActiveWindow(Main);
+        quindle::SetUpApplication();
+        quindle::CreateForms();
+        quindle::Main->show();
+        QApplication::setActiveWindow(quindle::Main);
     }
     void TearDown() override
     {
-        Main->Saliendo = true;
-        delete Main;
-        Main = nullptr;
+        quindle::Main->Saliendo = true;
+        delete quindle::Main;
+        quindle::Main = nullptr;
     }
 
-    Ui::TMain& ui() { return Main->Controls(); }
-    QAbstractButton* TileButton(int n) { return Main->findChild<QAbstractButton*>(QStringLiteral("SpeedButton%1").arg(n)); }
+    quindle::Ui::TMain& ui() { return quindle::Main->Controls(); }
+    QAbstractButton* TileButton(int n) { return quindle::Main->findChild<QAbstractButton*>(QStringLiteral("SpeedButton%1").arg(n)); }
     QString Tile(int n) { return TileButton(n)->text(); }
     void ClickTile(int n) { quindle::test::Click(TileButton(n)); }
     void CopyClip() { ASSERT_TRUE(FDir.CopyAsset(QStringLiteral("cool.avi"))); }

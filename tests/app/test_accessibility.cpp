@@ -19,6 +19,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+using namespace quindle;
 using quindle::test::WhenModal;
 
 namespace {
@@ -99,7 +100,7 @@ TEST_F(AccessibilityTest, PressesReturnBeforeTheClickRuns)
     EXPECT_FALSE(asked);
     QTRY_VERIFY(asked);
 
-    Main->Board().Load(quindle::Juegos(1));
+    Main->Board().Load(Juegos(1));
     (void)Main->Board().Click(4, 3);  // one step away from an arrangement
     CopyClip();
     bool won = false;

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using namespace quindle;
+
 namespace {
 
 class DataFolderTest : public ::testing::Test {

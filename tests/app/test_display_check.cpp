@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace quindle;
+
 namespace {
 
 QStringList Texts(const TStartMessages& m)

@@ -23,6 +23,7 @@
 
 #include <set>
 
+using namespace quindle;
 using quindle::test::Click;
 using quindle::test::WhenMessageBox;
 using quindle::test::WhenModal;
@@ -143,9 +144,9 @@ TEST_F(GameTest, AScreenReaderReadsAndPressesTheControls)
 TEST_F(GameTest, StartCancelledChangesNothingButReseeds)
 {
     ui().ShadowLabel4->setCaption("Moves :7");
-    const auto before = quindle::UtcMillisecondsOfDay();
+    const auto before = UtcMillisecondsOfDay();
     ClickStart(false);
-    const auto after = quindle::UtcMillisecondsOfDay();
+    const auto after = UtcMillisecondsOfDay();
     EXPECT_TRUE(FCues.Played().isEmpty());
     for (int n = 1; n <= 16; ++n)
         EXPECT_EQ(Tile(n), "");
@@ -336,11 +337,11 @@ TEST_F(GameTest, TheErrorBoxAddsAFullStopOnlyAfterLaterCharacters)
     ui().NumSpinEdit1->setText("0");
     Main->OvalButton3Click();
     EXPECT_EQ(text, "Range check error.");
-    EXPECT_EQ(quindle::ErrorBoxText("Done."), "Done.");
-    EXPECT_EQ(quindle::ErrorBoxText("Wait..."), "Wait...");
-    EXPECT_EQ(quindle::ErrorBoxText("Oops!"), "Oops!");  // '!' sorts before '.'
-    EXPECT_EQ(quindle::ErrorBoxText("Error 7"), "Error 7.");
-    EXPECT_EQ(quindle::ErrorBoxText(""), "");
+    EXPECT_EQ(ErrorBoxText("Done."), "Done.");
+    EXPECT_EQ(ErrorBoxText("Wait..."), "Wait...");
+    EXPECT_EQ(ErrorBoxText("Oops!"), "Oops!");  // '!' sorts before '.'
+    EXPECT_EQ(ErrorBoxText("Error 7"), "Error 7.");
+    EXPECT_EQ(ErrorBoxText(""), "");
 }
 
 } // namespace

@@ -15,7 +15,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-using quindle::TCell;
+using namespace quindle;
 using quindle::test::WhenModal;
 
 namespace {
@@ -23,7 +23,6 @@ namespace {
 TEST(GameKeys, ArrowsTakeTheTileOnTheOppositeSideOfTheBlank)
 {
     const TCell blank{2, 3};
-    using quindle::SlideSource;
     EXPECT_EQ(SlideSource(Qt::Key_Left, {}, blank), (TCell{2, 4}));
     EXPECT_EQ(SlideSource(Qt::Key_Right, {}, blank), (TCell{2, 2}));
     EXPECT_EQ(SlideSource(Qt::Key_Up, {}, blank), (TCell{3, 3}));
@@ -34,10 +33,10 @@ TEST(GameKeys, ArrowsTakeTheTileOnTheOppositeSideOfTheBlank)
     EXPECT_FALSE(SlideSource(Qt::Key_Up, Qt::ControlModifier, blank));
     EXPECT_FALSE(SlideSource(Qt::Key_S, {}, blank));
     // At an edge the source lies off the board.
-    EXPECT_FALSE(quindle::OnBoard(*SlideSource(Qt::Key_Left, {}, TCell{4, 4})));
-    EXPECT_FALSE(quindle::OnBoard(*SlideSource(Qt::Key_Down, {}, TCell{1, 1})));
-    EXPECT_TRUE(quindle::IsStartKey(Qt::Key_F2, {}));
-    EXPECT_FALSE(quindle::IsStartKey(Qt::Key_F2, Qt::AltModifier));
+    EXPECT_FALSE(OnBoard(*SlideSource(Qt::Key_Left, {}, TCell{4, 4})));
+    EXPECT_FALSE(OnBoard(*SlideSource(Qt::Key_Down, {}, TCell{1, 1})));
+    EXPECT_TRUE(IsStartKey(Qt::Key_F2, {}));
+    EXPECT_FALSE(IsStartKey(Qt::Key_F2, Qt::AltModifier));
 }
 
 class KeysTest : public MainWindowTest {
@@ -116,7 +115,7 @@ TEST_F(KeysTest, ArrowsSlideLikeAClickAndAnEdgeOnlySaysUhOh)
 TEST_F(KeysTest, AnArrowThatReachesAnArrangementShowsTheWinnerAndAltF4ClosesIt)
 {
     CopyClip();
-    Main->Board().Load(quindle::Juegos(1));
+    Main->Board().Load(Juegos(1));
     Key(Main, Qt::Key_Right);  // a tile leaves the arrangement
     ASSERT_EQ(Main->Board().Tag(), 0);
     QString mode;
@@ -129,7 +128,7 @@ TEST_F(KeysTest, AnArrowThatReachesAnArrangementShowsTheWinnerAndAltF4ClosesIt)
     });
     Key(Main, Qt::Key_Left);  // and comes back
     ASSERT_NE(Main->Board().Tag(), 0);
-    EXPECT_EQ(mode, QString::fromUtf8(quindle::Modos(Main->Board().Tag())));
+    EXPECT_EQ(mode, QString::fromUtf8(Modos(Main->Board().Tag())));
     EXPECT_EQ(FCues.Played().last(), "applause.wav");
     EXPECT_TRUE(closed);
 }

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+using namespace quindle;
 using quindle::test::WhenMessageBox;
 using quindle::test::Click;
 using quindle::test::WhenModal;

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+using namespace quindle;
 using quindle::test::Click;
 using quindle::test::WhenModal;
 

@@ -17,6 +17,7 @@
 
 #include <map>
 
+using namespace quindle;
 using quindle::test::WhenModal;
 
 namespace {
@@ -160,7 +161,7 @@ TEST_F(CreditsTest, EachShowingStartsAtTheTopAndOkOrTheCloseBoxHidesIt)
             position = FDialog->Position();
             sube = FDialog->Sube;
             if (byOk)
-                quindle::test::Click(C().OvalButton1);
+                test::Click(C().OvalButton1);
             else
                 FDialog->close();
             hidden = !FDialog->isVisible();
@@ -242,7 +243,7 @@ TEST_F(CreditsTest, TheBannerIsDecodedAndShownAcrossTheTop)
 {
     QFile file(QStringLiteral(":/banner.jpg"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QImage banner = quindle::DecodeJpeg(file.readAll());
+    const QImage banner = DecodeJpeg(file.readAll());
     ASSERT_FALSE(banner.isNull());
     EXPECT_EQ(C().Image2->geometry(), QRect(0, 0, 192, 86));
     EXPECT_TRUE(C().Image2->hasScaledContents());

@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <gtest/gtest.h>
 
+using namespace quindle;
 using quindle::test::WhenMessageBox;
 using quindle::test::WhenModal;
 
@@ -26,14 +27,14 @@ protected:
         for (int i = 0; i < 125; ++i)
             FBoard.Tick();
         for (int i = 0; i < 40; ++i)  // the blank board: every such click is a move
-            ASSERT_EQ(FBoard.Click(1, 2).Slide, quindle::TSlide::Accepted);
-        FBoard.Load(quindle::Juegos(3));
+            ASSERT_EQ(FBoard.Click(1, 2).Slide, TSlide::Accepted);
+        FBoard.Load(Juegos(3));
         ASSERT_EQ(FBoard.ChecaPatron(), 3);
         FDialog = std::make_unique<TGanador>();
         FDialog->setGame(&FBoard);
     }
     void TearDown() override { FDialog.reset(); }
-    quindle::TAnimate* Clip() { return FDialog->Controls().Animate1; }
+    TAnimate* Clip() { return FDialog->Controls().Animate1; }
     // Shows the dialog and runs `inside` once it is up and activated.
     void Show(std::function<void()> inside)
     {
@@ -44,8 +45,8 @@ protected:
         FDialog->ShowModal();
     }
 
-    quindle::test::TempCurrentDir FDir;
-    quindle::TBoard FBoard;
+    test::TempCurrentDir FDir;
+    TBoard FBoard;
     std::unique_ptr<TGanador> FDialog;
 };
 
@@ -117,7 +118,7 @@ TEST_F(WinnerTest, OkStillClosesWhenTheClipIsMissing)
     bool closed = false;
     WhenModal(dialog.get(), [&](QWidget*) {
         QCoreApplication::processEvents();
-        quindle::test::Click(dialog->Controls().OvalButton1);
+        test::Click(dialog->Controls().OvalButton1);
         closed = !dialog->isVisible();
     });
     dialog->ShowModal();

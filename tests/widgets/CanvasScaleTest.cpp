@@ -5,6 +5,8 @@
 
 #include <functional>
 
+using namespace quindle;
+
 namespace {
 
 const QColor Red(255, 0, 0), Blue(0, 0, 255), Green(0, 255, 0);

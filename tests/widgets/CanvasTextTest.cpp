@@ -5,16 +5,18 @@
 #include <QFontMetrics>
 #include <gtest/gtest.h>
 
+using namespace quindle;
+
 namespace {
 
 struct TextCanvas : ::testing::Test {
     QImage image{80, 60, QImage::Format_ARGB32_Premultiplied};
     TCanvas canvas{&image};
-    QFontMetrics fm{TCanvas::DrawingFont(quindle::PixelFont("MS Sans Serif", 11))};
+    QFontMetrics fm{TCanvas::DrawingFont(PixelFont("MS Sans Serif", 11))};
 
     TextCanvas()
     {
-        canvas.Font = quindle::PixelFont("MS Sans Serif", 11);
+        canvas.Font = PixelFont("MS Sans Serif", 11);
         canvas.FontColor = clBlack;
         image.fill(Qt::white);
     }

@@ -7,6 +7,8 @@
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
+using namespace quindle;
+
 namespace {
 
 class TForm : public QWidget {

@@ -17,6 +17,8 @@
 
 #include <memory>
 
+using namespace quindle;
+
 namespace {
 
 // The game's selector: 39 x 21, whole numbers 1..14, no typing.
@@ -50,7 +52,7 @@ protected:
 
     // The platform's alert sounds so far.
     int Alerts() const { return int(FCues.Played().count(QStringLiteral("<alert>"))); }
-    quindle::test::RecordingCues FCues;
+    test::RecordingCues FCues;
     int Changes = 0;
     QWidget Window;
     QPushButton* Other = nullptr;
@@ -524,7 +526,7 @@ TEST_F(NumSpin, StateImagesMatchTheirDescription)
     EXPECT_EQ(qGray(Button->StateImage(TSpinHalf::Top).pixel(5, 3)), 192);
 
     // Shown on the field, less the clipped top row.
-    const QImage onField = quindle::test::GrabOnParent(Edit).copy(19, 2, 18, 17);
+    const QImage onField = test::GrabOnParent(Edit).copy(19, 2, 18, 17);
     EXPECT_EQ(onField, Button->StateImage(TSpinHalf::None).copy(0, 1, 18, 17).convertToFormat(QImage::Format_RGB32));
 
     // Disabled looks the same.

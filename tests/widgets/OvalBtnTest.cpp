@@ -19,6 +19,7 @@
 #include <tuple>
 #include <stdexcept>
 
+using namespace quindle;
 using quindle::test::GrabOnParent;
 using TL = TOvalButton::TLayout;
 
@@ -354,12 +355,12 @@ TEST_F(OvalButtonTest, ClickRunsWhileDrawnSunkenAndItsHandlerReportsAnError)
 {
     // The handler owns its error: it is reported before the click returns.
     QObject::connect(button, &TOvalButton::OnClick, [] {
-        quindle::Guarded([] { throw std::runtime_error("Cannot open cool.avi"); });
+        Guarded([] { throw std::runtime_error("Cannot open cool.avi"); });
     });
     QString reported;
     std::pair<QColor, QColor> whileReported;
     bool downWhileReported = false;
-    quindle::test::WhenModal([&](QWidget* modal) {
+    test::WhenModal([&](QWidget* modal) {
         if (auto* box = qobject_cast<QMessageBox*>(modal))
             reported = box->text();
         whileReported = Bevel(Look());
@@ -462,7 +463,7 @@ TEST_F(OvalButtonTest, FontIsItsOwnAndCarriesAColour)
     button->setFlat(true);
     button->setCaption("Hello");
     const QImage before = Look();
-    window.setFont(quindle::PixelFont("DejaVu Sans", 30));
+    window.setFont(PixelFont("DejaVu Sans", 30));
     EXPECT_EQ(Look(), before);
     button->setFontColor(clRed);
     EXPECT_FALSE(Find(Look(), Qt::red).isNull());
@@ -522,7 +523,7 @@ public:
     TestForm()
     {
         setupUi(this);
-        quindle::ApplyFontHeights(this);
+        ApplyFontHeights(this);
     }
     int okClicks = 0;
 public slots:

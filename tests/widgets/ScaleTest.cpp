@@ -12,7 +12,8 @@
 #include <functional>
 #include <memory>
 
-using quindle::PixelFont;
+using namespace quindle;
+
 
 namespace {
 

@@ -16,7 +16,8 @@
 
 #include <functional>
 
-using quindle::PixelFont;
+using namespace quindle;
+
 
 namespace {
 

@@ -9,12 +9,14 @@
 #include <QToolTip>
 #include <gtest/gtest.h>
 
+using namespace quindle;
+
 TEST(ShadowLabelForm, StoredPropertiesArrive)
 {
     QWidget form;
     Ui::ShadowLblForm ui;
     ui.setupUi(&form);
-    quindle::ApplyFontHeights(&form);
+    ApplyFontHeights(&form);
 
     // Fitted after caption and font: five 13-pixel lines, the left edge kept.
     EXPECT_EQ(ui.ShadowLabel5->geometry().topLeft(), QPoint(5, 9));

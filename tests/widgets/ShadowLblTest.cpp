@@ -24,7 +24,7 @@ void PrintTo(const QSize& s, std::ostream* os) { *os << s.width() << "x" << s.he
 void PrintTo(const QRect& r, std::ostream* os) { *os << r.x() << "," << r.y() << " " << r.width() << "x" << r.height(); }
 void PrintTo(const QImage& i, std::ostream* os) { *os << "image " << i.width() << "x" << i.height(); }
 
-using quindle::PixelFont;
+using namespace quindle;
 using L = TCustomShadowLabel;
 
 namespace {
@@ -115,7 +115,7 @@ struct ShadowLabel : ::testing::Test {
         }
         return img;
     }
-    QImage Shown() const { return quindle::test::GrabOnParent(label); }
+    QImage Shown() const { return test::GrabOnParent(label); }
 };
 
 // How many pixels of the picture have colour c.

@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QTimer>
 
+using namespace quindle;
+
 namespace {
 
 // The game's selector: 39 x 21, whole numbers 1 to 14, no typing.

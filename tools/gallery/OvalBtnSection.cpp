@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+using namespace quindle;
+
 namespace {
 
 constexpr int kCellW = 124, kCellH = 84, kColumns = 5;
@@ -37,7 +39,7 @@ TOvalButton* Button(QWidget* cell, QSize size, const QString& caption, const QSt
     b->resize(size);
     b->move((kCellW - size.width()) / 2, 18 + (kCellH - 18 - size.height()) / 2);
     b->setCaption(caption);
-    b->setCaptionFont(quindle::PixelFont(QStringLiteral("MS Sans Serif"), 11));
+    b->setCaptionFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
     if (!glyph.isEmpty())
         b->setGlyphImage(GlyphPicture(glyph, images));
     b->setNumGlyphs(images);
@@ -115,7 +117,7 @@ void OvalBtnSection(QWidget* section)
     olive->setFontColor(clWhite);
     outlined("credits OK", QSize(113, 39), "OK", "ok", 2, L::blGlyphLeft);
     TOvalButton* bold = outlined("bold caption", dialog, "Exit", "exit", 2, L::blGlyphLeft);
-    bold->setCaptionFont(quindle::PixelFont(QStringLiteral("MS Sans Serif"), 11, true));
+    bold->setCaptionFont(PixelFont(QStringLiteral("MS Sans Serif"), 11, true));
     bold->setFontColor(clNavy);
 
     section->resize(kColumns * kCellW, ((i + kColumns - 1) / kColumns) * kCellH);

@@ -5,9 +5,9 @@
 
 #include <QLineEdit>
 
-namespace {
+using namespace quindle;
 
-using quindle::PixelFont;
+namespace {
 
 TShadowLabel* Label(QWidget* parent, QPoint at, const QString& caption, const QFont& font)
 {
