@@ -17,14 +17,20 @@ TFitsUntilShown::~TFitsUntilShown()
         FFits->Discard();  // never shown: the labels go with the dialog
 }
 
-bool TFitsUntilShown::eventFilter(QObject* watched, QEvent* event)
+void TFitsUntilShown::Release()
+{
+    if (!FFits)
+        return;
+    FFits.reset();
+    parent()->removeEventFilter(this);
+    deleteLater();
+}
+
+bool TFitsUntilShown::eventFilter(QObject*, QEvent* event)
 {
     // Before the dialog's own show handling, its layout and its first paint.
-    if (event->type() == QEvent::Show && FFits) {
-        FFits.reset();
-        watched->removeEventFilter(this);
-        deleteLater();
-    }
+    if (event->type() == QEvent::Show)
+        Release();
     return false;
 }
 

@@ -2,7 +2,7 @@
 
 #include "dialogs/FlatScrollBar.h"
 #include "platform/JpegDecoder.h"
-#include "widgets/ShadowLbl.h"
+#include "dialogs/FitsUntilShown.h"
 #include "ui_Unit2.h"
 
 #include <QCoreApplication>
@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace quindle {
 
@@ -20,15 +21,10 @@ TOKRightDlg* OKRightDlg = nullptr;
 
 TOKRightDlg::TOKRightDlg(QWidget* parent) : TModalForm(parent), ui(std::make_unique<Ui::TOKRightDlg>())
 {
-    {
-        const TShadowLabelFitBatch fits;  // each label measures once, with its final font
-        ui->setupUi(this);
-        ui->ScrollBox1->setVerticalScrollBar(new TFlatScrollBar(Qt::Vertical, 1));
-        FinishLayout();
-    }
-
-    // The labels have fitted their fixed texts; the contents end below the last.
-    FitContents();
+    FHeldFits = new TFitsUntilShown(this);
+    ui->setupUi(this);
+    ui->ScrollBox1->setVerticalScrollBar(new TFlatScrollBar(Qt::Vertical, 1));
+    FinishLayout();
     connect(ui->ScrollBox1->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int v) { FPosition = v; });
 
     Timer1 = new QTimer(this);
@@ -50,13 +46,26 @@ void TOKRightDlg::LoadBanner(const QByteArray& jpeg)
 
 int TOKRightDlg::Position() const { return FPosition; }
 
-int TOKRightDlg::Range() const { return ui->ScrollBox1->widget()->height(); }
+int TOKRightDlg::Range() const
+{
+    LayOutOnce();
+    return ui->ScrollBox1->widget()->height();
+}
 
-void TOKRightDlg::FitContents()
+void TOKRightDlg::LayOutOnce() const
+{
+    if (std::exchange(FLaidOut, true))
+        return;
+    if (FHeldFits)
+        FHeldFits->Release();
+    FitContents();
+}
+
+void TOKRightDlg::FitContents() const
 {
     QScrollArea* box = ui->ScrollBox1;
-    // Qt lays a hidden scroll box out only when it is shown, but the timer
-    // scrolls it from start-up: lay it out (viewport, then bar range) now.
+    // Qt lays a hidden scroll box out only when it is shown, but the range
+    // may be asked for before: lay it out (viewport, then bar range) now.
     auto layOutHidden = [box] {
         if (box->isVisible())
             return;
@@ -82,6 +91,7 @@ void TOKRightDlg::FormActivate()
 
 void TOKRightDlg::showEvent(QShowEvent* event)
 {
+    LayOutOnce();
     TModalForm::showEvent(event);
     // Decoded on the first showing rather than while the game starts; the
     // banner has its fixed place, so nothing else moves for it.
@@ -105,6 +115,7 @@ void TOKRightDlg::Timer1Timer()
 {
     // Hidden, only the position moves: the bar would report every step to
     // assistive tools and paint for nobody. Each showing starts at the top.
+    LayOutOnce();
     QScrollBar* bar = ui->ScrollBox1->verticalScrollBar();
     FPosition = std::clamp(FPosition + (Sube ? 1 : -1), bar->minimum(), bar->maximum());
     if (isVisible())

@@ -3,6 +3,7 @@
 #include "platform/ModalForm.h"
 
 #include <QByteArray>
+#include <QPointer>
 
 #include <memory>
 
@@ -13,6 +14,7 @@ namespace quindle {
 namespace Ui {
 class TOKRightDlg;
 }
+class TFitsUntilShown;
 
 // The credits dialog: a banner and a tall column of text that scrolls by
 // itself, down and back up. Each showing starts from the top moving down, so
@@ -50,7 +52,14 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    void FitContents();
+    // The labels fit their texts and the contents end below the last, on
+    // the first showing, tick or question about the range: a dialog made at
+    // start-up and never opened measures nothing.
+    void LayOutOnce() const;
+    void FitContents() const;
+
+    mutable QPointer<TFitsUntilShown> FHeldFits;
+    mutable bool FLaidOut = false;
 
     // The scroll position, kept here while the dialog is hidden.
     int FPosition = 0;
