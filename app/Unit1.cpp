@@ -58,6 +58,7 @@ TMain::TMain(QWidget* parent)
     {
         const TShadowLabelFitBatch fits;  // each label measures once, with its final font
         ui->setupUi(this);
+        FExamplesUnfitted.emplace(ui->GroupBox3);
         ApplyFontHeights(this);
     }
     move(270, 129);  // the layout's position: setupUi only sizes a top-level window
@@ -87,7 +88,11 @@ TMain::TMain(QWidget* parent)
     FormCreate();
 }
 
-TMain::~TMain() = default;
+TMain::~TMain()
+{
+    if (FExamplesUnfitted)
+        FExamplesUnfitted->Discard();
+}
 
 void TMain::NameForAssistiveTools()
 {
@@ -105,7 +110,12 @@ void TMain::FormCreate()
     Clave.fill(' ');
 }
 
-void TMain::setClientHeight(int height) { ui->Panel1->setFixedHeight(height); }
+void TMain::setClientHeight(int height)
+{
+    if (height > ShortClientHeight)
+        FExamplesUnfitted.reset();
+    ui->Panel1->setFixedHeight(height);
+}
 
 int TMain::ClientHeight() const { return ui->Panel1->height(); }
 

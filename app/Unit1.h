@@ -2,12 +2,14 @@
 
 #include "app/GameKeys.h"
 #include "core/Board.h"
+#include "widgets/ShadowLbl.h"
 
 #include <QList>
 #include <QMainWindow>
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QTimer;
 
@@ -100,6 +102,9 @@ private:
     QList<TSpeedButton*> FTiles;
     QTimer* Timer1 = nullptr;
     bool FPlaced = false;
+    // The example arrangements lie below the short form; they fit their
+    // texts when the tall form first shows them.
+    std::optional<TShadowLabelFitBatch> FExamplesUnfitted;
 };
 
 extern TMain* Main;

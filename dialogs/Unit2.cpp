@@ -22,7 +22,12 @@ TOKRightDlg* OKRightDlg = nullptr;
 TOKRightDlg::TOKRightDlg(QWidget* parent) : TModalForm(parent), ui(std::make_unique<Ui::TOKRightDlg>())
 {
     FHeldFits = new TFitsUntilShown(this);
-    ui->setupUi(this);
+    {
+        // The scroll box's labels get their captions before they are the
+        // dialog's; held here, they pass on to the hold above.
+        const TShadowLabelFitBatch building;
+        ui->setupUi(this);
+    }
     ui->ScrollBox1->setVerticalScrollBar(new TFlatScrollBar(Qt::Vertical, 1));
     FinishLayout();
     connect(ui->ScrollBox1->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int v) { FPosition = v; });

@@ -320,6 +320,10 @@ TEST_F(GameTest, GamesAndBackSwitchTheClientHeight)
     QCoreApplication::processEvents();
     EXPECT_EQ(Main->ClientHeight(), 420);
     EXPECT_EQ(Main->height(), shortOuter + 85);
+    // The examples come into view fitted to their texts.
+    for (const TShadowLabel* example : {ui().ShadowLabel5, ui().ShadowLabel6, ui().ShadowLabel7,
+                                        ui().ShadowLabel8, ui().ShadowLabel9})
+        EXPECT_EQ(example->size(), example->sizeHint()) << example->objectName().toStdString();
     ui().SpeedButton20->click();
     QCoreApplication::processEvents();
     EXPECT_EQ(Main->ClientHeight(), 335);
