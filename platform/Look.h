@@ -23,6 +23,9 @@ QFont PixelFont(const QString& family, int pixelHeight, bool bold = false);
 // Window layouts store font heights in pixels as the dynamic property
 // "fontHeight" (Designer only knows point sizes). Applies them below root,
 // root included, to the widget's font or, where it has one, its "Font".
+// The layouts' fonts carry no point size: until this runs they take the
+// application's 11 pixels, and anything measured on the way (a group
+// box's title, a line edit's text) loads no font that is never drawn.
 void ApplyFontHeights(QWidget* root);
 
 } // namespace quindle
