@@ -1,6 +1,7 @@
 #include "platform/Look.h"
 
 #include "assets/Assets.h"
+#include "platform/Canvas.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -57,6 +58,7 @@ void ApplyFontHeights(QWidget* root)
         const QVariant own = w->property("Font");
         QFont f = own.isValid() ? own.value<QFont>() : w->font();
         f.setPixelSize(height.toInt());
+        f = TCanvas::DrawingFont(f, w->devicePixelRatioF());
         if (own.isValid())
             w->setProperty("Font", f);
         else
@@ -77,7 +79,10 @@ void InitLook()
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows")))
         QApplication::setStyle(style);
     QApplication::setPalette(ClassicPalette());
-    QApplication::setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
+    // Small text unsmoothed, as the classic fonts were and as the canvas
+    // draws it: Qt's own text then matches the controls', and both use one
+    // loaded font.
+    QApplication::setFont(TCanvas::DrawingFont(PixelFont(QStringLiteral("MS Sans Serif"), 11), qApp->devicePixelRatio()));
 }
 
 } // namespace quindle

@@ -7,6 +7,7 @@ import quindle_e2e as e2e
 
 BARS = ((0, 0, 128), (128, 128, 128))  # active, inactive
 BOX_FACE = (192, 192, 192)
+TITLE_HEIGHT = 30  # taller than the game's bars
 
 
 def title_bars(desk, name):
@@ -16,10 +17,17 @@ def title_bars(desk, name):
     os.makedirs(where, exist_ok=True)
     pic = e2e.Picture(desk.screenshot(os.path.join(where, name)))
     found, seen = [], set()
+
+    def inside_one_found(x, width, y):
+        # A later row of a bar already found: its runs may start anywhere
+        # along it, after the caption's unsmoothed letters.
+        return any(top <= y < top + TITLE_HEIGHT and x < left + w and left < x + width
+                   for (left, w, top), _ in found)
+
     for y in range(pic.height):
         for colour in BARS:
             for bar in pic.runs(y, colour, 100):
-                if bar[0] in seen:
+                if bar[0] in seen or inside_one_found(*bar, y):
                     continue
                 seen.add(bar[0])
                 # Just below the boxes' top edge, above their cross: one face per box.
