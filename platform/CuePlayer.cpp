@@ -1,8 +1,6 @@
 #include "platform/CuePlayer.h"
 
 #include "platform/CueProtocol.h"
-#include "platform/CueValidator.h"
-#include "platform/MemoryFile.h"
 #include "platform/HelperFiles.h"
 #include "platform/LocalPath.h"
 #include "platform/RegularFile.h"
@@ -43,10 +41,10 @@ struct TRequest {
     std::string Path; // in the file system's encoding
 };
 
-// Reads each cue on a thread of its own, so a large or slow file never holds
-// up the game, and hands the sound process a copy, which it checks: a file
-// made to crash the WAV reader cannot end the game. The thread waits on
-// nothing but its queue.
+// Opens each cue on a thread of its own, so a slow file system never holds
+// up the game, and hands the sound process the open file, which it reads and
+// checks: a file made to crash the WAV reader cannot end the game. The
+// thread waits on nothing but its queue.
 class TSoundServerBackend : public ICueBackend {
 public:
     ~TSoundServerBackend() override
@@ -93,8 +91,7 @@ private:
                 sound.Alert();
                 continue;
             }
-            const auto bytes = ReadRegularFile(request.Path, kMaxCueFileBytes);
-            const int fd = bytes ? MemoryFile(*bytes) : -1;
+            const int fd = OpenRegularFile(request.Path);
             if (fd < 0) {
                 sound.Alert();
                 continue;

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace quindle {
 
@@ -20,14 +21,22 @@ struct TFd {
 
 } // namespace
 
-std::optional<std::vector<unsigned char>> ReadRegularFile(const std::string& path, std::size_t cap)
+int OpenRegularFile(const std::string& path)
 {
     // Devices are never opened: opening some has side effects.
     struct stat st {};
     if (path.empty() || stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
-        return std::nullopt;
+        return -1;
     // Non-blocking, and checked again once open, for a pipe swapped in meanwhile.
-    const TFd file{open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)};
+    TFd file{open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)};
+    if (file.Fd < 0 || fstat(file.Fd, &st) != 0 || !S_ISREG(st.st_mode))
+        return -1;
+    return std::exchange(file.Fd, -1);
+}
+
+std::optional<std::vector<unsigned char>> ReadRegularFile(const std::string& path, std::size_t cap)
+{
+    const TFd file{OpenRegularFile(path)};
     return file.Fd < 0 ? std::nullopt : ReadOpenFile(file.Fd, cap);
 }
 

@@ -14,5 +14,8 @@ namespace quindle {
 std::optional<std::vector<unsigned char>> ReadRegularFile(const std::string& path, std::size_t cap);
 // The same for a file already open, read from its start.
 std::optional<std::vector<unsigned char>> ReadOpenFile(int fd, std::size_t cap);
+// A regular file opened for reading, without waiting for a writer, or -1
+// (missing, unreadable, not a regular file). The caller closes it.
+int OpenRegularFile(const std::string& path);
 
 } // namespace quindle
