@@ -111,10 +111,10 @@ public:
     QColor Pixel(int x, int y) const;
     void SetPixel(int x, int y, const QColor& c);
 
-    // The font as it is drawn: small sizes without antialiasing, as on the
-    // classic desktop; large ones smoothed. The size that counts is in
-    // device pixels, so text enlarged for a dense screen is smoothed as the
-    // system's own text beside it.
+    // The font as it is drawn: the stand-in for a classic family; small
+    // sizes without antialiasing, as on the classic desktop; large ones
+    // smoothed. The size that counts is in device pixels, so text enlarged
+    // for a dense screen is smoothed as the system's own text beside it.
     static QFont DrawingFont(const QFont& f, qreal scale = 1.0);
 
 private:

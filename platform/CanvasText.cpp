@@ -27,7 +27,8 @@ ShownLine ApplyPrefixes(const QString& raw, bool prefixes)
 }
 
 // Lays out one shown line: the runs between tabs with their x offsets from
-// the line's start, and the line's width.
+// the line's start, and, when asked, the line's width. Text drawn from the
+// left needs no width, and measuring it shapes the text once more.
 class LineLayout {
 public:
     struct Run {
@@ -35,7 +36,7 @@ public:
         qsizetype from, length;
     };
 
-    LineLayout(const QFontMetrics& fm, const QString& text, bool expandTabs)
+    LineLayout(const QFontMetrics& fm, const QString& text, bool expandTabs, bool measured = true)
     {
         const int tabStop = 8 * fm.averageCharWidth();
         int x = 0;
@@ -45,7 +46,8 @@ public:
                 continue;
             if (i > from) {
                 runs.push_back({x, from, i - from});
-                x += fm.horizontalAdvance(text.mid(from, i - from));
+                if (measured || i < text.size())
+                    x += fm.horizontalAdvance(text.mid(from, i - from));
             }
             if (i < text.size()) {
                 // Without expansion a tab takes the room of one blank.
@@ -60,7 +62,7 @@ public:
     }
 
     std::vector<Run> runs;
-    int width = 0;
+    int width = 0;  // up to the last tab only, unless measured
 };
 
 bool IsBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
@@ -158,7 +160,7 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags)
     const int underlineHeight = std::max(1, fm.lineWidth());
     for (size_t i = 0; i < lines.size(); ++i) {
         const ShownLine shown = ApplyPrefixes(lines[i], prefixes);
-        const LineLayout layout(fm, shown.text, expandTabs);
+        const LineLayout layout(fm, shown.text, expandTabs, flags & (tfRight | tfCenter));
         int x = r.Left;
         if (flags & tfRight)
             x = r.Right - layout.width;

@@ -2,6 +2,7 @@
 
 #include "assets/Assets.h"
 #include "platform/Canvas.h"
+#include "platform/StandInFont.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -41,7 +42,7 @@ QPalette ClassicPalette()
 
 QFont PixelFont(const QString& family, int pixelHeight, bool bold)
 {
-    QFont f(family);
+    QFont f(StandInFamily(family));
     f.setPixelSize(pixelHeight);
     f.setBold(bold);
     return f;
@@ -58,24 +59,19 @@ void ApplyFontHeights(QWidget* root)
         const QVariant own = w->property("Font");
         QFont f = own.isValid() ? own.value<QFont>() : w->font();
         f.setPixelSize(height.toInt());
-        f = TCanvas::DrawingFont(f, w->devicePixelRatioF());
+        // A control's own font keeps what the layout says; its canvas draws
+        // it as text is drawn.
         if (own.isValid())
             w->setProperty("Font", f);
         else
-            w->setFont(f);
+            w->setFont(TCanvas::DrawingFont(f, w->devicePixelRatioF()));
     }
 }
 
 void InitLook()
 {
     InitAssets();
-    // The layouts name the classic families; these are the stand-ins that
-    // give the same 13-pixel line at 11 pixels. The condensed face of DejaVu
-    // Sans also keeps close to the classic widths, which the example and
-    // credits columns are laid out for.
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+    InstallStandInFonts();
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows")))
         QApplication::setStyle(style);
     QApplication::setPalette(ClassicPalette());

@@ -16,8 +16,8 @@ void InitLook();
 // Silver button faces, white highlights, grey shadows, black frames.
 QPalette ClassicPalette();
 
-// A font by the family name the layouts use, at a character height in
-// pixels (the layouts' "height 11" is an 11-pixel font).
+// A font by the family name the layouts use (its stand-in, by name), at a
+// character height in pixels (the layouts' "height 11" is an 11-pixel font).
 QFont PixelFont(const QString& family, int pixelHeight, bool bold = false);
 
 // Window layouts store font heights in pixels as the dynamic property

@@ -55,6 +55,22 @@ TEST(CanvasScale, FillsMeetWithoutGapOrOverlapAtOneAndAHalf)
     EXPECT_EQ(Row(img, 3, Red), (std::vector<int>{0, 1, 2, 3, 4, 8, 14}));
 }
 
+TEST(CanvasFill, FillsEachPixelFormatWithinTheImage)
+{
+    for (const QImage::Format format : {QImage::Format_ARGB32_Premultiplied, QImage::Format_RGB32,
+                                        QImage::Format_RGB16, QImage::Format_RGB888}) {
+        QImage img(6, 5, format);
+        img.fill(Green);
+        TCanvas c(&img);
+        c.Brush.Color = clRed;
+        c.FillRect({-3, 3, 2, 9});  // hangs over the left and bottom edges
+        c.FillRect({4, 0, 4, 5});   // empty
+        for (int y = 0; y < 5; ++y)
+            EXPECT_EQ(Row(img, y, Red), y >= 3 ? (std::vector<int>{0, 1}) : std::vector<int>{})
+                << format << " row " << y;
+    }
+}
+
 TEST(CanvasScale, LinesAreOneLogicalPixelWideOnTheFinerGrid)
 {
     QImage img = Target({8, 8}, 2);

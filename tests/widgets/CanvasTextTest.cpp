@@ -110,6 +110,22 @@ TEST_F(TextCanvas, AlignsEachLineAndClipsToTheRectangle)
     EXPECT_LE(ink.Bottom, 10);
 }
 
+TEST_F(TextCanvas, TextAfterATabStartsAtTheTabStopFromEitherSide)
+{
+    const int tab = 8 * fm.averageCharWidth();
+    auto ink = [&](const QString& text, unsigned flags) {
+        image.fill(Qt::white);
+        TRect r{4, 5, 76, 30};
+        canvas.DrawText(text, r, flags);
+        return Ink();
+    };
+    EXPECT_EQ(ink("\tII", tfExpandTabs).Left - ink("II", tfLeft).Left, tab);
+    EXPECT_EQ(ink("\tII", tfExpandTabs | tfRight).Right, ink("II", tfRight).Right);
+    EXPECT_EQ(ink("a\tII", tfExpandTabs).Right, ink("\tII", tfExpandTabs).Right);
+    // Unexpanded, a tab is one blank after what precedes it.
+    EXPECT_EQ(ink("Wa\tII", tfLeft).Right - ink("II", tfLeft).Right, W("Wa") + W(" "));
+}
+
 TEST_F(TextCanvas, MeasuringDrawsNothingAndNeedsNoImage)
 {
     Measure("Hello\r\nworld", tfCenter);
