@@ -1,15 +1,19 @@
 // The yardstick: a bare Qt Widgets window of the main window's shape (a menu
 // bar with one menu above a fixed client area) with nothing of the game in
-// it. Options: --at X,Y, and --tile for one push button where the game's
-// tile 15 is, whose caption a click swaps.
+// it. Options: --at X,Y; --tile for one push button where the game's tile 15
+// is, whose caption a click swaps; --clock for the game's seconds and clock
+// read-outs as two plain labels, rewritten every second.
 #include "Desktop.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStringList>
+#include <QTime>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -35,6 +39,20 @@ int main(int argc, char* argv[])
         tile->setGeometry(bench::kTileLeft, bench::kTileTop, bench::kTileWidth, bench::kTileHeight);
         QObject::connect(tile, &QPushButton::clicked,
                          [tile] { tile->setText(tile->text().isEmpty() ? QStringLiteral("15") : QString()); });
+    }
+    if (args.contains(QStringLiteral("--clock"))) {
+        auto* seconds = new QLabel(client);
+        auto* clock = new QLabel(client);
+        seconds->move(bench::kSecondsLeft, bench::kReadoutTop);
+        clock->move(bench::kClockLeft, bench::kReadoutTop);
+        auto* timer = new QTimer(&window);
+        QObject::connect(timer, &QTimer::timeout, [seconds, clock, count = 0]() mutable {
+            clock->setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
+            clock->adjustSize();
+            seconds->setText(QStringLiteral("Secons :") + QString::number(++count));
+            seconds->adjustSize();
+        });
+        timer->start(1000);
     }
     window.show();
     return app.exec();

@@ -48,13 +48,13 @@ double Median(std::vector<double> values)
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-void PrintRow(const char* what, double game, double bare, const char* unit)
+void PrintRow(const char* what, double game, double bare, const char* unit, const char* baseline)
 {
-    std::printf("%-28s game %9.3f %-6s bare %9.3f %-6s ", what, game, unit, bare, unit);
+    std::printf("%-28s game %9.3f %-6s %-10s %9.3f %-6s ", what, game, unit, baseline, bare, unit);
     if (bare > 0)
         std::printf("ratio %.2f\n", game / bare);
     else
-        std::printf("ratio n/a (bare is 0)\n");
+        std::printf("ratio n/a (%s is 0)\n", baseline);
     std::fflush(stdout);
 }
 
@@ -64,11 +64,10 @@ Program Game()
     return {"game", {other && *other ? other : QUINDLE_GAME}};
 }
 
-Program Bare(int x, int y, bool tile)
+Program Bare(int x, int y, const std::vector<std::string>& options)
 {
     Program p{"bare", {QUINDLE_BARE, "--at", std::to_string(x) + "," + std::to_string(y)}};
-    if (tile)
-        p.argv.emplace_back("--tile");
+    p.argv.insert(p.argv.end(), options.begin(), options.end());
     return p;
 }
 
@@ -142,7 +141,7 @@ Desktop::Desktop()
     int pipeFd[2];
     if (pipe(pipeFd) != 0)
         Fail("pipe");
-    FXvfb = Spawn({"Xvfb", "-displayfd", std::to_string(pipeFd[1]), "-screen", "0", "1400x900x24", "-nolisten",
+    FXvfb = Spawn({"Xvfb", "-displayfd", std::to_string(pipeFd[1]), "-screen", "0", "1920x1080x24", "-nolisten",
                    "tcp", "-noreset"},
                   pipeFd[1]);
     close(pipeFd[1]);

@@ -17,6 +17,8 @@ namespace bench {
 
 // Tile 15 (row 4, column 3) in the game's client area below its menu bar.
 constexpr int kTileLeft = 5 + 167, kTileTop = 3 + 218, kTileWidth = 79, kTileHeight = 68;
+// The game's seconds and clock read-outs in the same client area.
+constexpr int kSecondsLeft = 5 + 8, kClockLeft = 5 + 119, kReadoutTop = 298 + 13;
 // The game's client area in its short form, below the menu bar.
 constexpr int kClientWidth = 420, kClientHeight = 335;
 
@@ -27,16 +29,16 @@ int Run(const char* name, const std::function<int()>& body);
 double Now();
 double Median(std::vector<double> values);
 // "game 12.3 ms   bare 11.0 ms   ratio 1.12"
-void PrintRow(const char* what, double game, double bare, const char* unit);
+void PrintRow(const char* what, double game, double bare, const char* unit, const char* baseline = "bare");
 
 struct Program {
     const char* name;               // "game" or "bare"
     std::vector<std::string> argv;  // argv[0] is the path
 };
 // The built game, and the bare window of the main window's shape at (x, y),
-// with a push button where the game's tile 15 is if `tile`.
+// with what its options add (see BareWindow.cpp).
 Program Game();
-Program Bare(int x, int y, bool tile = false);
+Program Bare(int x, int y, const std::vector<std::string>& options = {});
 
 struct Window {
     xcb_window_t id = 0;

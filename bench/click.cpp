@@ -29,7 +29,7 @@ int main(int argc, char* argv[])
         bench::Desktop desktop;
         desktop.Start(bench::Game());
         const bench::Window g = desktop.WaitForMap(30);
-        desktop.Start(bench::Bare(g.x + g.width + 20, g.y, true));
+        desktop.Start(bench::Bare(g.x + g.width + 20, g.y, {"--tile"}));
         const bench::Window b = desktop.WaitForMap(30);
         if (!g.id || !b.id) {
             std::fprintf(stderr, "bench_click: a window did not map\n");
