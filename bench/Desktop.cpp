@@ -58,6 +58,18 @@ void PrintRow(const char* what, double game, double bare, const char* unit, cons
     std::fflush(stdout);
 }
 
+void PrintPairedRow(const char* what, const std::vector<double>& game, const std::vector<double>& bare,
+                    const char* unit)
+{
+    std::vector<double> ratios;
+    for (std::size_t i = 0; i < std::min(game.size(), bare.size()); ++i)
+        if (bare[i] > 0)
+            ratios.push_back(game[i] / bare[i]);
+    std::printf("%-28s game %9.3f %-6s %-10s %9.3f %-6s paired ratio %.2f\n", what, Median(game), unit, "bare",
+                Median(bare), unit, Median(ratios));
+    std::fflush(stdout);
+}
+
 Program Game()
 {
     const char* other = std::getenv("BENCH_GAME");  // another build of the game, to compare

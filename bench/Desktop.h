@@ -30,6 +30,11 @@ double Now();
 double Median(std::vector<double> values);
 // "game 12.3 ms   bare 11.0 ms   ratio 1.12"
 void PrintRow(const char* what, double game, double bare, const char* unit, const char* baseline = "bare");
+// The same for runs taken in pairs, one of each back to back: the medians,
+// and the median of the pairs' ratios, which a machine slowing down or
+// speeding up over the runs weighs on less than the ratio of the medians.
+void PrintPairedRow(const char* what, const std::vector<double>& game, const std::vector<double>& bare,
+                    const char* unit);
 
 struct Program {
     const char* name;               // "game" or "bare"

@@ -42,10 +42,10 @@ int main(int argc, char* argv[])
         }
         std::printf("%d runs each, alternating; windows %dx%d and %dx%d\n", runs, shape[0].width, shape[0].height,
                     shape[1].width, shape[1].height);
-        bench::PrintRow("start-up to mapped window", bench::Median(startup[0]), bench::Median(startup[1]), "ms");
+        bench::PrintPairedRow("start-up to mapped window", startup[0], startup[1], "ms");
         // Less at the mercy of other load on the machine than the wall clock.
-        bench::PrintRow("CPU time to mapped window", bench::Median(cpu[0]), bench::Median(cpu[1]), "ms");
-        bench::PrintRow("RSS after start-up", bench::Median(rss[0]), bench::Median(rss[1]), "MiB");
+        bench::PrintPairedRow("CPU time to mapped window", cpu[0], cpu[1], "ms");
+        bench::PrintPairedRow("RSS after start-up", rss[0], rss[1], "MiB");
         return 0;
     });
 }
