@@ -50,23 +50,23 @@ void InstallStandInFonts()
 
 QString StandInFamily(const QString& family)
 {
+    const QStringList substitutes = QFont::substitutes(family);
+    if (substitutes.isEmpty())
+        return family;
     // Looked up once per family: text is drawn with these at every paint.
     static QHash<QString, QString> known;
     const auto it = known.constFind(family);
     if (it != known.cend())
         return *it;
     QString found = family;
-    const QStringList substitutes = QFont::substitutes(family);
-    if (!substitutes.isEmpty()) {
-        const QStringList installed = QFontDatabase::families();
-        for (const QString& substitute : substitutes) {
-            const auto at = std::find_if(installed.cbegin(), installed.cend(), [&](const QString& name) {
-                return name.compare(substitute, Qt::CaseInsensitive) == 0;
-            });
-            if (at != installed.cend()) {
-                found = *at;
-                break;
-            }
+    const QStringList installed = QFontDatabase::families();
+    for (const QString& substitute : substitutes) {
+        const auto at = std::find_if(installed.cbegin(), installed.cend(), [&](const QString& name) {
+            return name.compare(substitute, Qt::CaseInsensitive) == 0;
+        });
+        if (at != installed.cend()) {
+            found = *at;
+            break;
         }
     }
     known.insert(family, found);
