@@ -1,24 +1,41 @@
 #!/usr/bin/env bash
 # Builds Quindle with its tests and runs them all headless.
+# Usage: scripts/test.sh [build|run]   (no argument: both)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/deps.sh" test
 build="$root/build-tests"
-# The core must stand without Qt: configure it alone once, then everything.
-cmake -S "$root" -B "$build/core-only" -DQUINDLE_GUI=OFF >/dev/null
-cmake --build "$build/core-only" --parallel "$(nproc)"
-cmake -S "$root" -B "$build/all" >/dev/null
-cmake --build "$build/all" --parallel "$(nproc)"
-# Once more under AddressSanitizer + UndefinedBehaviorSanitizer, without
-# the developer tools and benchmarks.
-cmake -S "$root" -B "$build/asan" -DQUINDLE_SANITIZE=ON -DQUINDLE_DEVTOOLS=OFF >/dev/null
-cmake --build "$build/asan" --parallel "$(nproc)"
-export QT_QPA_PLATFORM=offscreen
-ctest --test-dir "$build/core-only" --output-on-failure
-ctest --test-dir "$build/all" --output-on-failure --parallel "$(nproc)"
-# The tests set these themselves; listing the tests runs the programs too.
-export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-export LSAN_OPTIONS=suppressions=$root/tests/sanitizers/lsan.supp
-# The end-to-end tests ran above; under the sanitizers only the monkey does.
-ctest --test-dir "$build/asan" --output-on-failure --parallel "$(nproc)" -LE e2e
-ctest --test-dir "$build/asan" --output-on-failure -L monkey --no-tests=ignore
+
+build_all() {
+  "$root/scripts/deps.sh" test
+  # The core must stand without Qt: configure it alone once, then everything.
+  cmake -S "$root" -B "$build/core-only" -DQUINDLE_GUI=OFF >/dev/null
+  cmake --build "$build/core-only" --parallel "$(nproc)"
+  cmake -S "$root" -B "$build/all" >/dev/null
+  cmake --build "$build/all" --parallel "$(nproc)"
+  # Once more under AddressSanitizer + UndefinedBehaviorSanitizer, without
+  # the developer tools and benchmarks.
+  cmake -S "$root" -B "$build/asan" -DQUINDLE_SANITIZE=ON -DQUINDLE_DEVTOOLS=OFF >/dev/null
+  cmake --build "$build/asan" --parallel "$(nproc)"
+}
+
+# Every stage runs, so one failure does not hide another.
+run_all() {
+  local failed=0
+  export QT_QPA_PLATFORM=offscreen
+  ctest --test-dir "$build/core-only" --output-on-failure || failed=1
+  ctest --test-dir "$build/all" --output-on-failure --parallel "$(nproc)" || failed=1
+  # The tests set these themselves; listing the tests runs the programs too.
+  export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+  export LSAN_OPTIONS=suppressions=$root/tests/sanitizers/lsan.supp
+  # The end-to-end tests ran above; under the sanitizers only the monkey does.
+  ctest --test-dir "$build/asan" --output-on-failure --parallel "$(nproc)" -LE e2e || failed=1
+  ctest --test-dir "$build/asan" --output-on-failure -L monkey --no-tests=ignore || failed=1
+  return $failed
+}
+
+case "${1:-}" in
+  build) build_all ;;
+  run) run_all ;;
+  "") build_all && run_all ;;
+  *) echo "usage: $0 [build|run]" >&2; exit 2 ;;
+esac

@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 // A fresh set of the game's windows for each test, run in a scratch
@@ -20,6 +21,9 @@ protected:
         ASSERT_TRUE(FDir.Valid());
         quindle::SetUpApplication();
         quindle::CreateForms();
+        // The tests tick the clock by hand; a real tick on a slow machine
+        // would add a second they do not expect.
+        Clock()->stop();
         quindle::Main->show();
         QApplication::setActiveWindow(quindle::Main);
     }
@@ -30,6 +34,7 @@ protected:
         quindle::Main = nullptr;
     }
 
+    QTimer* Clock() { return quindle::Main->findChild<QTimer*>(QStringLiteral("Timer1")); }
     quindle::Ui::TMain& ui() { return quindle::Main->Controls(); }
     QAbstractButton* TileButton(int n) { return quindle::Main->findChild<QAbstractButton*>(QStringLiteral("SpeedButton%1").arg(n)); }
     QString Tile(int n) { return TileButton(n)->text(); }

@@ -210,12 +210,14 @@ TEST_F(GameTest, SecondsCountDuringADialogAndAConfirmedStartResetsThem)
     EXPECT_EQ(ui().ShadowLabel1->Caption(), "Secons :2");
     EXPECT_FALSE(ui().ShadowLabel2->Caption().isEmpty());
     bool ticked = false;
+    Clock()->start();
     WhenModal(OKBottomDlg, [&ticked](QWidget*) {
         const int before = Main->Board().Segundos();
         ticked = QTest::qWaitFor([before] { return Main->Board().Segundos() > before; }, 5000);
         OKBottomDlg->OKBtnClick();
     });
     Main->SpeedButton17Click();
+    Clock()->stop();
     EXPECT_TRUE(ticked);
     EXPECT_EQ(Main->Board().Segundos(), 0);
     Main->Timer1Timer();

@@ -40,7 +40,8 @@ Game
     game.wait_exit(timeout) -> exit status (fails on timeout),
     game.app(timeout) -> its AT-SPI application (matched by process id),
     game.window(title, timeout=10) -> the visible top-level window with
-    that title (fails on timeout), game.windows() -> visible top-levels,
+    that title (fails on timeout), game.active(title) -> that window once
+    ready() for input, game.windows() -> visible top-levels,
     game.find(root, role, name=None) / game.find_all(...) search a subtree
     (role as pyatspi's role name, e.g. "push button", "label", "frame"),
     game.tiles() -> the sixteen tile buttons in row-major order,
@@ -56,8 +57,12 @@ Free functions
       without waiting for it (a button that opens a modal dialog answers
       only when the dialog closes). Headless Weston has no input devices,
       so on Wayland press() is the way to act.
-    click(desk, acc_or_xy, button=1), key(desk, *keys), type_text(desk, s),
-      key_down/key_up(desk, key): real input through xdotool (X11 only).
+    click(desk, acc_or_xy, button=1), key(desk, to, *keys),
+      alt_code(desk, to, letters), xdotool(desk, to, *args): real input
+      through xdotool (X11 only), each first waiting until the window holding
+      the accessible (`to`, or the one clicked) is ready(): shown, active and
+      at rest.
+    window_of(acc) -> the top-level window holding acc.
     x11_window_ids(desk, title) -> client window ids with that title;
     x11_frame(desk, wid) -> (x, y, w, h) of the outer frame around a client;
     x11_client(desk, wid) -> (x, y, w, h) of the client area on the root;
@@ -536,6 +541,10 @@ class Game:
         return wait_until(lambda: next((w for w in self.windows() if name(w) == title), None),
                           timeout, f"the window {title!r}")
 
+    def active(self, title, timeout=30):
+        """The window with that title once it is ready() for input."""
+        return ready(self.window(title, timeout), timeout)
+
     def find_all(self, root, role_name=None, acc_name=None, only_showing=True):
         out = []
         for acc in _walk(root):
@@ -579,12 +588,42 @@ def _x11_only(desk):
         raise E2EFailure("real input through xdotool needs Xvfb: Desktop('x11') or pointer=True")
 
 
+def window_of(acc):
+    """The top-level window that holds an accessible."""
+    while True:
+        parent = acc.parent
+        if parent is None or role(parent) == "application":
+            return acc
+        acc = parent
+
+
+def ready(target, timeout=30):
+    """Waits until target's window takes real input: shown, active (so the
+    window manager has mapped, placed and focused it) and at rest, its and
+    target's extents the same at two looks in a row. Returns the window."""
+    window = window_of(target)
+    seen = []
+
+    def at_rest():
+        if not {"showing", "active"} <= states(window):
+            seen.clear()
+            return False
+        now = (extents(window), extents(target))
+        settled = seen == [now]
+        seen[:] = [now]
+        return settled
+    wait_until(at_rest, timeout, f"{name(window)!r} to be active and at rest", interval=0.1)
+    return window
+
+
 def click(desk, target, button=1):
-    """Moves the pointer to the centre of an accessible (or to (x, y)) and clicks."""
+    """Moves the pointer to the centre of an accessible, once its window is
+    ready for input, and clicks; or clicks at a point (x, y) as it is."""
     _x11_only(desk)
     if isinstance(target, tuple):
         x, y = target
     else:
+        ready(target)
         ex, ey, ew, eh = extents(target)
         x, y = ex + ew // 2, ey + eh // 2
     # One client, so the server takes the move before the click. (--sync
@@ -592,24 +631,21 @@ def click(desk, target, button=1):
     desk.run(["xdotool", "mousemove", str(x), str(y), "click", str(button)])
 
 
-def key(desk, *keys):
+# Keys go to the focused window: these first wait for `to`, an accessible
+# in the window that should have them, to be ready.
+def xdotool(desk, to, *args):
     _x11_only(desk)
-    desk.run(["xdotool", "key", "--clearmodifiers", *keys])
+    ready(to)
+    desk.run(["xdotool", *args])
 
 
-def key_down(desk, k):
-    _x11_only(desk)
-    desk.run(["xdotool", "keydown", k])
+def key(desk, to, *keys):
+    xdotool(desk, to, "key", "--clearmodifiers", *keys)
 
 
-def key_up(desk, k):
-    _x11_only(desk)
-    desk.run(["xdotool", "keyup", k])
-
-
-def type_text(desk, text):
-    _x11_only(desk)
-    desk.run(["xdotool", "type", "--delay", "20", text])
+def alt_code(desk, to, letters):
+    """Types letters with Alt held, as the solve mode's code is typed."""
+    xdotool(desk, to, "keydown", "alt", "key", *letters, "keyup", "alt")
 
 
 def x11_window_ids(desk, title):

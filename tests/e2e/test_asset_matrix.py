@@ -80,9 +80,7 @@ class Run:
             self.expect_cue("ok.wav", lambda: e2e.click(desk, tiles()[14]), "a slide")
             self.expect_cue("ok.wav", lambda: e2e.click(desk, tiles()[15]), "the slide back")
         with e2e.step(desk, "the solve mode wins: applause.wav and the winner dialog"):
-            e2e.key_down(desk, "alt")
-            desk.run(["xdotool", "key", "s", "w", "i", "s", "h"])
-            e2e.key_up(desk, "alt")
+            e2e.alt_code(desk, main, "swish")
             resolver = e2e.wait_until(lambda: game.find(main, "push button", "Resolver"), WAIT,
                                       "the Resolver button")
             self.expect_cue("applause.wav", lambda: e2e.click(desk, resolver), "the win")

@@ -37,7 +37,7 @@ def main():
                 data = os.path.realpath(os.path.join(prefix, "share", "quindle"))
                 assert os.path.realpath(f"/proc/{game.pid}/cwd") == data, os.readlink(f"/proc/{game.pid}/cwd")
             with e2e.step(desk, "Alt+SWISH, then Resolver, reaches the winner dialog"):
-                desk.run(["xdotool", "keydown", "alt", "key", "s", "w", "i", "s", "h", "keyup", "alt"])
+                e2e.alt_code(desk, main, "swish")
                 resolver = e2e.wait_until(lambda: game.find(main, "push button", "Resolver"), 5, "Resolver")
                 e2e.click(desk, resolver)
                 good = game.window("Good")

@@ -54,7 +54,7 @@ def main():
         with e2e.step(desk, "Alt+SWISH shows the selector and Resolver"):
             assert game.find(main, "push button", "Resolver") is None
             # Alt held through the whole code: its own press alone clears it.
-            desk.run(["xdotool", "keydown", "alt", "key", "s", "w", "i", "s", "h", "keyup", "alt"])
+            e2e.alt_code(desk, main, "swish")
             resolver = e2e.wait_until(lambda: game.find(main, "push button", "Resolver"), 5, "Resolver")
             assert game.find(main, "spin button") is not None
         with e2e.step(desk, "Resolver lays out arrangement 1 and the winner dialog names it Vertical..."):

@@ -17,6 +17,7 @@ def on_screen(acc, scale):
 
 
 def press_at(desk, acc, scale):
+    e2e.ready(acc)
     x, y, w, h = on_screen(acc, scale)
     e2e.click(desk, (x + w // 2, y + h // 2))
 
@@ -78,11 +79,12 @@ def main():
             press_at(desk, start, scale)
             hey = game.window("Hey!")
             ok = game.find(hey, "push button", "OK")
+            e2e.ready(ok)
             check_sharp(shot(desk, "confirm"), ok, scale, "the dialog's OK")
             press_at(desk, ok, scale)
             e2e.wait_until(lambda: game.captions()[0], 10, "the deal")
         with e2e.step(desk, "the solve controls and the winner dialog"):
-            desk.run(["xdotool", "keydown", "alt", "key", "s", "w", "i", "s", "h", "keyup", "alt"])
+            e2e.alt_code(desk, main, "swish")
             resolver = e2e.wait_until(lambda: game.find(main, "push button", "Resolver"), 5, "Resolver")
             pic = shot(desk, "solve")
             check_sharp(pic, resolver, scale, "Resolver")
@@ -90,6 +92,7 @@ def main():
             good = game.window("Good")
             e2e.wait_until(lambda: game.find(good, "label", "Vertical..."), 5, "the mode name")
             ok = game.find(good, "push button", "OK")
+            e2e.ready(ok)
             check_sharp(shot(desk, "winner"), ok, scale, "the winner's OK")
             press_at(desk, ok, scale)
             e2e.wait_until(lambda: not any(e2e.name(w) == "Good" for w in game.windows()), 5,
@@ -100,6 +103,7 @@ def main():
                                           "the Credits menu item"), scale)
             credits = game.window("Credits")
             ok = game.find(credits, "push button", "OK")
+            e2e.ready(ok)
             check_sharp(shot(desk, "credits"), ok, scale, "the credits' OK")
             press_at(desk, ok, scale)
         with e2e.step(desk, "Exit then OK ends the game"):

@@ -23,6 +23,8 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // As in the game: no sound thread or process outlives the test.
+    quindle::TCuePlayerScope cues;
     quindle::InitLook();
     quindle::SetClipModulePath(QStringLiteral(QUINDLE_CLIP_MODULE));
     quindle::SetCueHelperPath(QStringLiteral(QUINDLE_CUE_HELPER));
