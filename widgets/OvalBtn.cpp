@@ -1,6 +1,5 @@
 #include "widgets/OvalBtn.h"
 
-
 #include <QAccessible>
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -320,6 +319,7 @@ void TOvalButton::MouseDown(Qt::MouseButton, int x, int y)
 void TOvalButton::MouseUp(Qt::MouseButton, int x, int y)
 {
     if (isEnabled() && PtInOval(x, y)) {
+        FMouseInside = true;  // so that the pointer leaving takes the bevel away
         if (FGroupIndex == 0) {
             StoreDown(false);
             FBevelState = 1;
@@ -413,6 +413,10 @@ void TOvalButton::mouseReleaseEvent(QMouseEvent* e)
             Click();
     }
     MouseUp(e->button(), p.x(), p.y());
+    // The click may have opened and closed a window or hidden this one: the
+    // pointer may be elsewhere by now, with no leave on the way.
+    if (FMouseInside && !PointerReaches())
+        MouseLeave();
 }
 
 void TOvalButton::leaveEvent(QEvent* e)

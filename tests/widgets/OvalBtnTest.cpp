@@ -3,11 +3,13 @@
 #include "platform/ErrorBox.h"
 #include "platform/GraphicControl.h"
 #include "platform/Look.h"
+#include "platform/SpeedButton.h"
 #include "tests/support/TestSupport.h"
 
 #include "ui_OvalBtnForm.h"
 
 #include <QAccessible>
+#include <QDialog>
 #include <QHelpEvent>
 #include <QMessageBox>
 #include <QPainter>
@@ -239,6 +241,49 @@ TEST_F(OvalButtonTest, FlatButtonShowsItsBevelOnlyUnderThePointer)
     Release(Middle());
     EXPECT_EQ(Bevel(Look()), Raised());
     EXPECT_EQ(clicks, 1);
+}
+
+// Qt tells a widget of the pointer leaving only when the pointer moves; a
+// modal window or a hidden window must not leave a hover look behind, on
+// an oval button after its click or on a flat speed button.
+TEST_F(OvalButtonTest, TheHoverLeavesWhenAWindowOpensOverItOrItsOwnHides)
+{
+    button->setFlat(true);
+    auto* speed = new TSpeedButton(&window);
+    speed->setFlat(true);
+    speed->setGeometry(150, 20, 40, 40);
+    speed->show();
+    auto runModal = [this] {
+        QDialog over(&window);
+        test::WhenModal([](QWidget* modal) { modal->close(); });
+        over.exec();
+    };
+    for (bool hides : {false, true}) {
+        auto away = [&] {
+            if (!hides)
+                return runModal();
+            window.hide();
+            QCoreApplication::processEvents();
+            window.show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        };
+        // Untouched, with the pointer on it.
+        Move({170 - button->x(), 40 - button->y()});
+        ASSERT_TRUE(speed->underMouse()) << hides;
+        bool underDuring = true;
+        test::WhenModal([&](QWidget* modal) { underDuring = speed->underMouse(); modal->close(); });
+        QDialog probe(&window);
+        probe.exec();
+        EXPECT_FALSE(underDuring) << hides;
+
+        // Clicked, and the click opens a window or hides its own.
+        QObject::disconnect(button, &TOvalButton::OnClick, nullptr, nullptr);
+        QObject::connect(button, &TOvalButton::OnClick, away);
+        Click(Middle());
+        EXPECT_EQ(Bevel(Look()), NoBevel()) << hides;
+        Move(Middle() + QPoint(1, 0));
+        EXPECT_EQ(Bevel(Look()), Raised()) << hides;  // the pointer moving on it again
+    }
 }
 
 TEST_F(OvalButtonTest, GlyphAndCaptionShiftWhenSunken)
