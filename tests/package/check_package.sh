@@ -30,9 +30,11 @@ for s in 16 24 32 48 64 128 256; do want+=("/usr/share/icons/hicolor/${s}x$s/app
 printf '%s\n' "${want[@]}" | sort >"$scratch/want"
 diff -u "$scratch/want" "$scratch/files" || fail "file list differs (- missing, + unexpected)"
 
-# Dependencies: from the libraries of the game and of the clip module, plus
-# what no library shows.
+# Dependencies: from the libraries of the programs and of the clip module,
+# plus what no library shows; each package once.
 depends=$(dpkg-deb --field "$deb" Depends)
+twice=$(tr ',' '\n' <<<"$depends" | awk '{print $1}' | sort | uniq -d)
+[ -z "$twice" ] || fail "Depends lists more than once: $twice"
 for d in libqt6widgets6 libcanberra0 libjpeg62-turbo libavformat libc6 \
          libcanberra-pulse sound-theme-freedesktop fonts-comic-neue fonts-dejavu-extra; do
   [[ ", $depends" == *", $d"* ]] || fail "Depends lacks $d: $depends"
@@ -47,6 +49,7 @@ root="$scratch/root"
 dpkg-deb --extract "$deb" "$root"
 for elf in usr/bin/quindle "$module" "$cues"; do
   file -b "$root/$elf" | grep -q ', stripped' || fail "$elf is not stripped: $(file -b "$root/$elf")"
+  [[ $(readelf -S --wide "$root/$elf") != *' .comment '* ]] || fail "$elf keeps its .comment section"
 done
 
 out=$(desktop-file-validate "$root/usr/share/applications/org.quindle.quindle.desktop" 2>&1) \
