@@ -1,13 +1,12 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a finished build and checks it as a
-# distribution would: file list, dependencies, stripped programs, and the
-# verdicts of desktop-file-validate, appstreamcli and lintian.
+# distribution would: file list, section, dependencies, stripped programs,
+# and the verdicts of desktop-file-validate, appstreamcli and lintian.
 # Usage: check_package.sh <build dir> <scratch dir> <version>
 set -euo pipefail
 build=$1 scratch=$2 version=$3
-libdir=usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/quindle
-module=$libdir/quindle_clip.so
-cues=$libdir/quindle_cues
+module=usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/quindle/quindle_clip.so
+cues=usr/libexec/quindle/quindle_cues
 rm -rf "$scratch"
 mkdir -p "$scratch"
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -19,7 +18,7 @@ deb="$scratch/quindle_${version}_$(dpkg --print-architecture).deb"
 
 # The file list: everything we need, nothing of the build's own.
 dpkg-deb --contents "$deb" | awk '{print $6}' | sed 's|^\./|/|' | grep -v '/$' | sort >"$scratch/files"
-want=(/usr/bin/quindle "/$module" "/$cues"
+want=(/usr/games/quindle "/$module" "/$cues"
   /usr/share/applications/org.quindle.quindle.desktop
   /usr/share/metainfo/org.quindle.quindle.metainfo.xml
   /usr/share/man/man6/quindle.6.gz
@@ -29,6 +28,9 @@ for f in left.wav ok.wav uhoh.wav applause.wav cool.avi; do want+=("/usr/share/q
 for s in 16 24 32 48 64 128 256; do want+=("/usr/share/icons/hicolor/${s}x$s/apps/quindle.png"); done
 printf '%s\n' "${want[@]}" | sort >"$scratch/want"
 diff -u "$scratch/want" "$scratch/files" || fail "file list differs (- missing, + unexpected)"
+
+section=$(dpkg-deb --field "$deb" Section)
+[ "$section" = games ] || fail "Section is $section, not games"
 
 # Dependencies: from the libraries of the programs and of the clip module,
 # plus what no library shows; each package once.
@@ -47,15 +49,15 @@ scripts=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -E 'inst$|rm$' || true)
 
 root="$scratch/root"
 dpkg-deb --extract "$deb" "$root"
-for elf in usr/bin/quindle "$module" "$cues"; do
+for elf in usr/games/quindle "$module" "$cues"; do
   file -b "$root/$elf" | grep -q ', stripped' || fail "$elf is not stripped: $(file -b "$root/$elf")"
   [[ $(readelf -S --wide "$root/$elf") != *' .comment '* ]] || fail "$elf keeps its .comment section"
 done
 
 out=$(desktop-file-validate "$root/usr/share/applications/org.quindle.quindle.desktop" 2>&1) \
   && [ -z "$out" ] || fail "desktop-file-validate: $out"
-grep -qx 'Exec=/usr/bin/quindle' "$root/usr/share/applications/org.quindle.quindle.desktop" \
-  || fail "the entry does not start /usr/bin/quindle"
+grep -qx 'Exec=/usr/games/quindle' "$root/usr/share/applications/org.quindle.quindle.desktop" \
+  || fail "the entry does not start /usr/games/quindle"
 appstreamcli validate --pedantic --no-net --no-color \
   "$root/usr/share/metainfo/org.quindle.quindle.metainfo.xml" >"$scratch/appstream" 2>&1 \
   || { cat "$scratch/appstream" >&2; fail "appstreamcli"; }
