@@ -1,9 +1,9 @@
 # Run at install time (install(CODE)): writes the desktop entry with the
 # game's path under the prefix being installed to, which `cmake --install
 # --prefix` or packaging may choose long after configuring.
-# In: QUINDLE_ENTRY_IN, QUINDLE_ENTRY_DIR, QUINDLE_ENTRY_NAME, QUINDLE_BINDIR
+# In: QUINDLE_ENTRY_IN, QUINDLE_ENTRY_DIR, QUINDLE_ENTRY_NAME, QUINDLE_GAMEDIR
 # (the last two relative to the prefix).
-set(_path "${CMAKE_INSTALL_PREFIX}/${QUINDLE_BINDIR}/quindle")
+set(_path "${CMAKE_INSTALL_PREFIX}/${QUINDLE_GAMEDIR}/quindle")
 if(_path MATCHES "[\n\r]")
   message(FATAL_ERROR "cannot name a path with a line break in a desktop entry: ${_path}")
 endif()

@@ -26,15 +26,14 @@ set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-# Debian keeps section "games" for programs in /usr/games, which is not on
-# root's PATH; the game stays in /usr/bin like other desktop programs.
-set(CPACK_DEBIAN_PACKAGE_SECTION x11)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${QUINDLE_HOMEPAGE}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# What the libraries do not show: the sound library, loaded at the first cue,
-# its backend and theme, and the fonts the windows are drawn in.
+# What the libraries do not show: the sound library's backend and theme,
+# and the fonts the windows are drawn in. The sound library itself comes
+# from the sound process's libraries.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libcanberra0, libcanberra-pulse, sound-theme-freedesktop, fonts-comic-neue, fonts-dejavu-core, fonts-dejavu-extra")
+  "libcanberra-pulse, sound-theme-freedesktop, fonts-comic-neue, fonts-dejavu-core, fonts-dejavu-extra")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)

@@ -68,7 +68,7 @@ TModule* LoadedModule()
     TModule& m = Module();
     if (m.Loaded)
         return &m;
-    for (const QString& file : HelperFileCandidates(QLatin1String(kModuleFile), ModulePathOverride())) {
+    for (const QString& file : HelperFileCandidates(QLatin1String(kModuleFile), THelperDir::Modules, ModulePathOverride())) {
         if (TryLoad(m, file))
             return &m;
     }

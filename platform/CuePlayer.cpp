@@ -28,7 +28,7 @@ QString& HelperPathOverride()
 
 std::string FindHelper()
 {
-    for (const QString& file : HelperFileCandidates(QLatin1String(cue::kHelperFile), HelperPathOverride())) {
+    for (const QString& file : HelperFileCandidates(QLatin1String(cue::kHelperFile), THelperDir::Programs, HelperPathOverride())) {
         const QFileInfo info(file);
         if (info.isFile() && info.isExecutable())
             return QFile::encodeName(info.absoluteFilePath()).toStdString();

@@ -5,10 +5,14 @@
 
 namespace quindle {
 
-// Where a file that ships with the game (the clip module, the sound
-// process) is looked for, in order: `override` alone when it is set;
-// otherwise beside the executable, in the module folder relative to it (so
-// an install tree can be moved), and in the configured module folder.
-QStringList HelperFileCandidates(const QString& fileName, const QString& override);
+// Where a file that ships with the game is installed: the clip module with
+// the libraries, the sound process with the programs only the game runs.
+enum class THelperDir { Modules, Programs };
+
+// Where such a file is looked for, in order: `override` alone when it is
+// set; otherwise beside the executable (the build tree), in its folder
+// relative to the executable (so an install tree can be moved), and in the
+// configured folder.
+QStringList HelperFileCandidates(const QString& fileName, THelperDir dir, const QString& override);
 
 } // namespace quindle

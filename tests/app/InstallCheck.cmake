@@ -1,6 +1,7 @@
 # Installs the build into scratch prefixes and checks what a desktop start
-# needs: the game, its cues and clip, the clip module, the entry naming the
-# game where it was actually installed, the icons, listing and manual.
+# needs: the game, its cues and clip, the clip module, the sound process,
+# the entry naming the game where it was actually installed, the icons,
+# listing and manual.
 function(install_to prefix destdir)
   set(ENV{DESTDIR} "${destdir}")
   execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${prefix}"
@@ -12,7 +13,7 @@ function(install_to prefix destdir)
 endfunction()
 
 function(check_tree root exec)
-  set(files bin/quindle share/metainfo/org.quindle.quindle.metainfo.xml
+  set(files games/quindle libexec/quindle/quindle_cues share/metainfo/org.quindle.quindle.metainfo.xml
       share/icons/hicolor/scalable/apps/quindle.svg share/man/man6/quindle.6.gz
       share/doc/quindle/copyright share/doc/quindle/changelog.gz)
   foreach(cue left.wav ok.wav uhoh.wav applause.wav cool.avi)
@@ -30,10 +31,6 @@ function(check_tree root exec)
   if(NOT module)
     message(FATAL_ERROR "clip module not installed in ${root}")
   endif()
-  file(GLOB_RECURSE helper "${root}/lib*/quindle_cues")
-  if(NOT helper)
-    message(FATAL_ERROR "sound process not installed in ${root}")
-  endif()
   set(entry_file "${root}/share/applications/org.quindle.quindle.desktop")
   file(READ "${entry_file}" entry)
   string(FIND "${entry}" "\nExec=${exec}\n" at)
@@ -49,14 +46,14 @@ endfunction()
 # Straight into a prefix chosen at install time, not the configured one.
 file(REMOVE_RECURSE "${SCRATCH}")
 install_to("${SCRATCH}/prefix" "")
-check_tree("${SCRATCH}/prefix" "${SCRATCH}/prefix/bin/quindle")
+check_tree("${SCRATCH}/prefix" "${SCRATCH}/prefix/games/quindle")
 # Staged, as packaging does: files under DESTDIR, the entry names the prefix.
 install_to("/opt/quindle-check" "${SCRATCH}/stage")
-check_tree("${SCRATCH}/stage/opt/quindle-check" "/opt/quindle-check/bin/quindle")
+check_tree("${SCRATCH}/stage/opt/quindle-check" "/opt/quindle-check/games/quindle")
 if(EXISTS "/opt/quindle-check")
   message(FATAL_ERROR "a staged install wrote outside DESTDIR")
 endif()
 # A prefix the entry can only name quoted.
 install_to("${SCRATCH}/my games" "")
-check_tree("${SCRATCH}/my games" "\"${SCRATCH}/my games/bin/quindle\"")
+check_tree("${SCRATCH}/my games" "\"${SCRATCH}/my games/games/quindle\"")
 file(REMOVE_RECURSE "${SCRATCH}")
