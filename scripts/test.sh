@@ -25,13 +25,12 @@ run_all() {
   ctest --test-dir "$build/core-only" --output-on-failure || failed=1
   ctest --test-dir "$build/all" --output-on-failure --parallel "$(nproc)" || failed=1
   # The tests set these themselves; listing the tests runs the programs too.
-  export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+  # Options the caller gives come after ours.
+  export ASAN_OPTIONS=detect_leaks=1${ASAN_OPTIONS:+:$ASAN_OPTIONS}
+  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
   export LSAN_OPTIONS=suppressions=$root/tests/sanitizers/lsan.supp
   # The end-to-end tests ran above; under the sanitizers only the monkey does.
-  # Qt is built without frame pointers: only the slow unwinder names who
-  # allocated what a leak report lists.
-  ASAN_OPTIONS=$ASAN_OPTIONS:fast_unwind_on_malloc=0 \
-    ctest --test-dir "$build/asan" --output-on-failure --parallel "$(nproc)" -LE e2e || failed=1
+  ctest --test-dir "$build/asan" --output-on-failure --parallel "$(nproc)" -LE e2e || failed=1
   ctest --test-dir "$build/asan" --output-on-failure -L monkey --no-tests=ignore || failed=1
   return $failed
 }

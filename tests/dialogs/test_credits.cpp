@@ -59,6 +59,10 @@ protected:
     // unless `ticking`, the timer is stopped first and the test ticks by hand.
     void Show(std::function<void()> inside, bool ticking = false)
     {
+        // Started as the dialog shows, the timer must not tick on a slow
+        // machine before `inside` can stop it.
+        if (!ticking)
+            FDialog->Timer1->setInterval(kNever);
         WhenModal(FDialog.get(), [this, inside, ticking](QWidget*) {
             if (!ticking)
                 FDialog->Timer1->stop();
@@ -66,7 +70,9 @@ protected:
             inside();
         });
         FDialog->ShowModal();
+        FDialog->Timer1->setInterval(50);
     }
+    static constexpr int kNever = 24 * 60 * 60 * 1000;
     // Ticks until the direction flag turns to `sube`; returns the ticks taken.
     int TickUntil(bool sube)
     {
@@ -190,16 +196,17 @@ TEST_F(CreditsTest, TheTimerRunsOnlyWhileShownAndEachShowingStartsAtTheTopMoving
             [&] {
                 active = FDialog->Timer1->isActive();
                 seen << FDialog->Position();
-                EXPECT_TRUE(QTest::qWaitFor([&] { return FDialog->Position() >= 3; }, 5000));
+                EXPECT_TRUE(QTest::qWaitFor([&] { return FDialog->Position() >= seen[0] + 3; }, 5000));
                 seen << FDialog->Position();
                 FDialog->OKBtnClick();
             },
             true);
         EXPECT_TRUE(active) << ticks;
         ASSERT_EQ(seen.size(), 2);
-        EXPECT_EQ(seen[0], 0) << ticks;
-        EXPECT_GE(seen[1], 3) << ticks;  // moving down from the top, not back up from the far end
-        EXPECT_LT(seen[1], 100) << ticks;
+        // At the top, moving down, not back up from the far end: a busy
+        // machine may tick a few times before the check looks.
+        EXPECT_LT(seen[0], 100) << ticks;
+        EXPECT_GT(seen[1], seen[0]) << ticks;
         EXPECT_TRUE(FDialog->Sube) << ticks;
         EXPECT_FALSE(FDialog->Timer1->isActive()) << ticks;
     }
