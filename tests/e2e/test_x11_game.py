@@ -26,7 +26,7 @@ def main():
     with e2e.Desktop("x11", size=SCREEN) as desk:
         game = desk.launch()
         with e2e.step(desk, "start-up shows Quindle with sixteen blank tiles"):
-            main = game.window("Quindle", 30)
+            main = game.active("Quindle", 30)  # mapped and placed
             assert game.captions() == [""] * 16, game.captions()
         with e2e.step(desk, "the main window's frame stands at 270,129 with a close box only"):
             wid, frame = frame_of(desk, "Quindle")
@@ -34,7 +34,7 @@ def main():
             check_close_box_only(desk, wid)
         with e2e.step(desk, "Start asks in a centred dialog; OK deals with the blank bottom right"):
             e2e.click(desk, game.find(main, "push button", "Start"))
-            hey = game.window("Hey!")
+            hey = game.active("Hey!")
             wid, frame = frame_of(desk, "Hey!")
             centred = ((SCREEN[0] - frame[2]) // 2, (SCREEN[1] - frame[3]) // 2)
             assert frame[:2] == centred, (frame, centred)
@@ -77,7 +77,7 @@ def main():
             e2e.click(desk, game.find(credits, "push button", "OK"))
         with e2e.step(desk, "Exit then OK ends the game with status 0"):
             e2e.click(desk, game.find(main, "push button", "Exit"))
-            hey = game.window("Hey!")
+            hey = game.active("Hey!")
             assert frame_of(desk, "Hey!")[1][:2] == centred  # reopened where it was
             e2e.click(desk, game.find(hey, "push button", "OK"))
             assert game.wait_exit(15) == 0

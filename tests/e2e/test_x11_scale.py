@@ -39,14 +39,15 @@ def fewest_repeats_broken(rows, period):
     return least
 
 
-def check_sharp(pic, acc, scale, what):
+def repeats_broken(pic, acc, scale):
+    """Across and down, the fewest neighbour pairs an enlargement would have
+    made equal that differ in the accessible's box."""
     x, y, w, h = on_screen(acc, scale)
-    assert w > 0 and h > 0, (what, w, h)
+    assert w > 0 and h > 0, (w, h)
     rows = crop(pic, (x, y, w, h))
     period = {2.0: 2, 1.5: 3}[scale]
     transposed = [list(c) for c in zip(*rows)]
-    across, down = fewest_repeats_broken(rows, period), fewest_repeats_broken(transposed, period)
-    assert across >= 3 and down >= 3, f"{what} looks enlarged: {across} {down}"
+    return fewest_repeats_broken(rows, period), fewest_repeats_broken(transposed, period)
 
 
 def main():
@@ -59,41 +60,52 @@ def main():
     def shot(desk, name):
         return e2e.Picture(desk.screenshot(os.path.join(out, f"scale{tag}-{name}.png")))
 
+    def check_sharp(desk, name, *controls):
+        """Screenshots until every (accessible, what) is drawn sharp: a window
+        may show before it has painted."""
+        last = {}
+
+        def sharp():
+            pic = shot(desk, name)
+            for acc, what in controls:
+                last[what] = repeats_broken(pic, acc, scale)
+            return all(a >= 3 and d >= 3 for a, d in last.values())
+        try:
+            e2e.wait_until(sharp, 10, name)
+        except e2e.E2EFailure:
+            raise AssertionError(f"looks enlarged (across, down): {last}") from None
+
     with e2e.Desktop("x11", size=size) as desk:
         game = desk.launch(env={"QT_SCALE_FACTOR": str(scale)})
         with e2e.step(desk, "the main window's oval buttons are sharp"):
-            main = game.window("Quindle", 30)
+            main = game.active("Quindle", 30)
             start = game.find(main, "push button", "Start")
             assert e2e.extents(start)[2:] == (75, 44), e2e.extents(start)
-            pic = shot(desk, "main")
-            check_sharp(pic, start, scale, "Start")
-            check_sharp(pic, game.find(main, "push button", "Exit"), scale, "Exit")
+            check_sharp(desk, "main", (start, "Start"), (game.find(main, "push button", "Exit"), "Exit"))
         with e2e.step(desk, "the tall form's example labels are sharp"):
             press_at(desk, game.find(main, "push button", "Games"), scale)
             def example():
                 labels = game.find_all(main, "label")
                 return next((l for l in labels if e2e.name(l).endswith("Horizontal")), None)
             label = e2e.wait_until(example, 5, "the Horizontal example")
-            check_sharp(shot(desk, "main-tall"), label, scale, "the Horizontal example")
+            check_sharp(desk, "main-tall", (label, "the Horizontal example"))
         with e2e.step(desk, "the confirmation dialog"):
             press_at(desk, start, scale)
-            hey = game.window("Hey!")
+            hey = game.active("Hey!")
             ok = game.find(hey, "push button", "OK")
-            e2e.ready(ok)
-            check_sharp(shot(desk, "confirm"), ok, scale, "the dialog's OK")
+            check_sharp(desk, "confirm", (ok, "the dialog's OK"))
             press_at(desk, ok, scale)
             e2e.wait_until(lambda: game.captions()[0], 10, "the deal")
         with e2e.step(desk, "the solve controls and the winner dialog"):
             e2e.alt_code(desk, main, "swish")
             resolver = e2e.wait_until(lambda: game.find(main, "push button", "Resolver"), 5, "Resolver")
-            pic = shot(desk, "solve")
-            check_sharp(pic, resolver, scale, "Resolver")
+            check_sharp(desk, "solve", (resolver, "Resolver"))
             press_at(desk, resolver, scale)
             good = game.window("Good")
             e2e.wait_until(lambda: game.find(good, "label", "Vertical..."), 5, "the mode name")
             ok = game.find(good, "push button", "OK")
             e2e.ready(ok)
-            check_sharp(shot(desk, "winner"), ok, scale, "the winner's OK")
+            check_sharp(desk, "winner", (ok, "the winner's OK"))
             press_at(desk, ok, scale)
             e2e.wait_until(lambda: not any(e2e.name(w) == "Good" for w in game.windows()), 5,
                            "the winner dialog to close")
@@ -104,7 +116,7 @@ def main():
             credits = game.window("Credits")
             ok = game.find(credits, "push button", "OK")
             e2e.ready(ok)
-            check_sharp(shot(desk, "credits"), ok, scale, "the credits' OK")
+            check_sharp(desk, "credits", (ok, "the credits' OK"))
             press_at(desk, ok, scale)
         with e2e.step(desk, "Exit then OK ends the game"):
             press_at(desk, game.find(main, "push button", "Exit"), scale)
