@@ -1,8 +1,8 @@
 #include "widgets/NumSpin.h"
 
-#include "platform/CuePlayer.h"
-#include "platform/KeyText.h"
-#include "platform/StoreChanged.h"
+#include "sound/CuePlayer.h"
+#include "controls/KeyText.h"
+#include "controls/StoreChanged.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
