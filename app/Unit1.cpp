@@ -77,6 +77,7 @@ TMain::TMain(QWidget* parent)
         if (key != 0 && PlayKey(key, shift, false))
             key = 0;
     });
+    connect(ui->NumSpinEdit1, &TNumSpinEdit::OnRefused, this, [] { TCuePlayer::Instance().Alert(); });
     NameForAssistiveTools();
 
     Timer1 = new QTimer(this);

@@ -1,6 +1,5 @@
 #include "widgets/NumSpin.h"
 
-#include "sound/CuePlayer.h"
 #include "controls/KeyText.h"
 #include "controls/StoreChanged.h"
 
@@ -215,7 +214,7 @@ void TNumSpinEdit::Paste()
         paste();
 }
 
-void TNumSpinEdit::Refuse() { TCuePlayer::Instance().Alert(); }
+void TNumSpinEdit::Refuse() { emit OnRefused(); }
 
 void TNumSpinEdit::TextChanged()
 {
