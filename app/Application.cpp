@@ -4,7 +4,7 @@
 #include "dialogs/Unit2.h"
 #include "dialogs/Unit3.h"
 #include "dialogs/Unit4.h"
-#include "platform/Look.h"
+#include "paint/Look.h"
 
 #include <QIcon>
 

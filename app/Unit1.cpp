@@ -4,14 +4,14 @@
 #include "dialogs/Unit2.h"
 #include "dialogs/Unit3.h"
 #include "dialogs/Unit4.h"
-#include "platform/CuePlayer.h"
-#include "platform/ErrorBox.h"
-#include "platform/GraphicControl.h"
-#include "platform/Look.h"
-#include "platform/ModalForm.h"
-#include "platform/LocaleTime.h"
-#include "platform/TitleBar.h"
-#include "platform/WindowFrame.h"
+#include "sound/CuePlayer.h"
+#include "controls/ErrorBox.h"
+#include "controls/GraphicControl.h"
+#include "paint/Look.h"
+#include "shell/ModalForm.h"
+#include "app/LocaleTime.h"
+#include "shell/TitleBar.h"
+#include "shell/WindowFrame.h"
 #include "widgets/ShadowLbl.h"
 #include "ui_Unit1.h"
 
@@ -77,6 +77,7 @@ TMain::TMain(QWidget* parent)
         if (key != 0 && PlayKey(key, shift, false))
             key = 0;
     });
+    connect(ui->NumSpinEdit1, &TNumSpinEdit::OnRefused, this, [] { TCuePlayer::Instance().Alert(); });
     NameForAssistiveTools();
 
     Timer1 = new QTimer(this);

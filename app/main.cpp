@@ -2,7 +2,7 @@
 #include "app/DataFolder.h"
 #include "app/DisplayCheck.h"
 #include "app/Unit1.h"
-#include "platform/CuePlayer.h"
+#include "sound/CuePlayer.h"
 
 #include <optional>
 

@@ -4,7 +4,7 @@
 // platform or under a display, from the assets folder.
 #include "app/Application.h"
 #include "app/Unit1.h"
-#include "platform/ClipLoader.h"
+#include "clip/ClipLoader.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "dialogs/Unit2.h"
 
-#include "dialogs/FlatScrollBar.h"
-#include "platform/JpegDecoder.h"
+#include "controls/FlatScrollBar.h"
+#include "paint/JpegDecoder.h"
 #include "dialogs/FitsUntilShown.h"
 #include "ui_Unit2.h"
 

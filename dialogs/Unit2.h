@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ModalForm.h"
+#include "shell/ModalForm.h"
 
 #include <QByteArray>
 #include <QPointer>

@@ -1,8 +1,7 @@
 #include "widgets/NumSpin.h"
 
-#include "platform/CuePlayer.h"
-#include "platform/KeyText.h"
-#include "platform/StoreChanged.h"
+#include "controls/KeyText.h"
+#include "controls/StoreChanged.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -215,7 +214,7 @@ void TNumSpinEdit::Paste()
         paste();
 }
 
-void TNumSpinEdit::Refuse() { TCuePlayer::Instance().Alert(); }
+void TNumSpinEdit::Refuse() { emit OnRefused(); }
 
 void TNumSpinEdit::TextChanged()
 {

@@ -97,6 +97,9 @@ signals:
     void OnTopClick();
     void OnBottomClick();
     void OnKeyDown(int& key, Qt::KeyboardModifiers shift);
+    // A key, character or step the field would not take; whoever owns the
+    // field sounds the alert.
+    void OnRefused();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

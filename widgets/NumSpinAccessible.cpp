@@ -1,5 +1,5 @@
 #include "widgets/NumSpin.h"
-#include "platform/AccessibleFactory.h"
+#include "controls/AccessibleFactory.h"
 
 #include <QAccessibleWidget>
 

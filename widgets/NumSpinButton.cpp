@@ -1,6 +1,6 @@
 #include "widgets/NumSpinButton.h"
 
-#include "platform/DibImage.h"
+#include "paint/DibImage.h"
 
 #include <QMouseEvent>
 #include <QTimer>

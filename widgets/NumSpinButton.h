@@ -3,7 +3,7 @@
 // The spin edit's step button: a square split by its diagonal into an
 // upper-left "up" and a lower-right "down" half, repeating while held.
 
-#include "platform/GraphicControl.h"
+#include "controls/GraphicControl.h"
 
 #include <QImage>
 #include <QPointer>

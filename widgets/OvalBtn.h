@@ -4,8 +4,8 @@
 // stdset="0" (QWidget has setters of those names), and TransparentColor goes
 // after Glyph, which picks its own.
 
-#include "platform/Canvas.h"
-#include "platform/GraphicControl.h"
+#include "paint/Canvas.h"
+#include "controls/GraphicControl.h"
 
 #include <QFont>
 #include <QImage>

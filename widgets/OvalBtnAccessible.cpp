@@ -1,9 +1,9 @@
 // The oval button as assistive technology sees it: a push button named by
 // its caption, pressed like any other button.
 #include "widgets/OvalBtn.h"
-#include "platform/AccessibleFactory.h"
-#include "platform/PressableAccessible.h"
-#include "platform/AccelText.h"
+#include "controls/AccessibleFactory.h"
+#include "controls/PressableAccessible.h"
+#include "paint/AccelText.h"
 
 namespace quindle {
 

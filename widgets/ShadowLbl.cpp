@@ -1,6 +1,6 @@
 #include "widgets/ShadowLbl.h"
 
-#include "platform/AccelText.h"
+#include "paint/AccelText.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -4,7 +4,7 @@
 // colour. In .ui files "Layout" needs stdset="0" (setLayout is QWidget's),
 // and the geometry goes before the caption, which refits it.
 
-#include "platform/GraphicControl.h"
+#include "controls/GraphicControl.h"
 
 #include <QMetaObject>
 #include <QPointer>

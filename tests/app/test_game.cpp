@@ -5,7 +5,7 @@
 #include "dialogs/Unit2.h"
 #include "dialogs/Unit3.h"
 #include "dialogs/Unit4.h"
-#include "platform/ErrorBox.h"
+#include "controls/ErrorBox.h"
 #include "tests/support/TestSupport.h"
 #include "ui_Unit3.h"
 #include "ui_Unit4.h"

@@ -148,6 +148,10 @@ TEST_F(KeysTest, TheSelectorKeepsItsArrowsAndTheAccessCodeItsAltLetters)
     Key(ui().NumSpinEdit1, Qt::Key_Down);
     EXPECT_EQ(ui().NumSpinEdit1->IntValue(), 2);
     EXPECT_EQ(Captions(), dealt);
+    // It takes no typing; the main window sounds the alert it asks for.
+    QTest::keyClick(ui().NumSpinEdit1, Qt::Key_5);
+    EXPECT_EQ(ui().NumSpinEdit1->IntValue(), 2);
+    EXPECT_EQ(FCues.Played().count(QStringLiteral("<alert>")), 1);
     // F2 still starts from the selector; the question is answered Cancel.
     bool asked = false;
     WhenModal(OKBottomDlg, [&asked](QWidget*) {

@@ -1,7 +1,7 @@
 // The credits dialog: its text column, its banner and how it scrolls.
-#include "dialogs/FlatScrollBar.h"
+#include "controls/FlatScrollBar.h"
 #include "dialogs/Unit2.h"
-#include "platform/JpegDecoder.h"
+#include "paint/JpegDecoder.h"
 #include "tests/support/TestSupport.h"
 #include "ui_Unit2.h"
 #include "widgets/OvalBtn.h"

@@ -2,7 +2,7 @@
 #include "core/Board.h"
 #include "core/Patterns.h"
 #include "dialogs/Unit3.h"
-#include "platform/Animate.h"
+#include "controls/Animate.h"
 #include "tests/support/TestSupport.h"
 #include "ui_Unit3.h"
 #include "widgets/OvalBtn.h"

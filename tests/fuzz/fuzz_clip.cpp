@@ -1,6 +1,6 @@
 // The clip path on arbitrary bytes: the file is written where the game
 // would read it and loaded through the decoder module, every copy included.
-#include "platform/ClipLoader.h"
+#include "clip/ClipLoader.h"
 
 #include <QString>
 

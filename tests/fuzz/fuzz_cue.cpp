@@ -1,8 +1,8 @@
 // The cue check on arbitrary bytes. Whatever it accepts must be what the
 // sound library can take safely: a plain 16-bit PCM WAV of whole mono or
 // stereo frames, which the check itself accepts again unchanged.
-#include "platform/CueValidator.h"
-#include "tests/platform/WavFixtures.h"
+#include "sound/CueValidator.h"
+#include "tests/sound/WavFixtures.h"
 
 #include <cstddef>
 #include <cstdint>

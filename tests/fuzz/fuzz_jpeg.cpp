@@ -1,6 +1,6 @@
 // The JPEG decoder on arbitrary bytes: it must refuse or decode, never
 // crash, read out of bounds or allocate without limit.
-#include "platform/JpegDecoder.h"
+#include "paint/JpegDecoder.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // Test main for everything that needs a QApplication: the offscreen
 // platform, the game's look (style, palette, fonts) and its pictures.
-#include "platform/ClipLoader.h"
-#include "platform/CuePlayer.h"
-#include "platform/Look.h"
+#include "clip/ClipLoader.h"
+#include "sound/CuePlayer.h"
+#include "paint/Look.h"
 #include "tests/support/TestSupport.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/CuePlayer.h"
+#include "sound/CuePlayer.h"
 
 #include <QStringList>
 

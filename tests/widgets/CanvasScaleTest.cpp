@@ -1,5 +1,5 @@
 // Drawing on an image of a finer grid than the logical one.
-#include "platform/Canvas.h"
+#include "paint/Canvas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The multi-line text operation, on a bare canvas.
-#include "platform/Canvas.h"
-#include "platform/Look.h"
+#include "paint/Canvas.h"
+#include "paint/Look.h"
 
 #include <QFontMetrics>
 #include <gtest/gtest.h>

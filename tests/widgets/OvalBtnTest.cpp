@@ -1,9 +1,9 @@
 #include "widgets/OvalBtn.h"
 
-#include "platform/ErrorBox.h"
-#include "platform/GraphicControl.h"
-#include "platform/Look.h"
-#include "platform/SpeedButton.h"
+#include "controls/ErrorBox.h"
+#include "controls/GraphicControl.h"
+#include "paint/Look.h"
+#include "controls/SpeedButton.h"
 #include "tests/support/TestSupport.h"
 
 #include "ui_OvalBtnForm.h"

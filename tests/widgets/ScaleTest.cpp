@@ -4,7 +4,7 @@
 #include "widgets/OvalBtn.h"
 #include "widgets/ShadowLbl.h"
 
-#include "platform/Look.h"
+#include "paint/Look.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>

@@ -5,8 +5,8 @@
 #include "widgets/OvalBtn.h"
 #include "widgets/ShadowLbl.h"
 
-#include "platform/Look.h"
-#include "platform/SpeedButton.h"
+#include "paint/Look.h"
+#include "controls/SpeedButton.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -1,7 +1,7 @@
 // The .ui route: stored properties reach the label in their stored order.
 #include "widgets/ShadowLbl.h"
 
-#include "platform/Look.h"
+#include "paint/Look.h"
 #include "ui_ShadowLblForm.h"
 
 #include <QApplication>

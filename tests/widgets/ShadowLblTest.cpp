@@ -2,7 +2,7 @@
 // cost. Expected pictures are painted here by hand from the label's rules.
 #include "widgets/ShadowLbl.h"
 
-#include "platform/Look.h"
+#include "paint/Look.h"
 #include "tests/support/TestSupport.h"
 
 #include <QAccessible>

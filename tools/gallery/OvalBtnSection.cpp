@@ -1,6 +1,6 @@
 #include "tools/gallery/Gallery.h"
 
-#include "platform/Look.h"
+#include "paint/Look.h"
 #include "widgets/OvalBtn.h"
 
 #include <QCoreApplication>

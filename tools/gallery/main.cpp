@@ -3,7 +3,7 @@
 // `--scale 2` shows it as on a screen of twice the density.
 #include "tools/gallery/Gallery.h"
 
-#include "platform/Look.h"
+#include "paint/Look.h"
 
 #include <QApplication>
 #include <QGroupBox>

@@ -1,0 +1,115 @@
+#include "controls/SpeedButton.h"
+
+#include "paint/Canvas.h"
+#include "paint/PixelArtScale.h"
+
+#include <QBitmap>
+#include <QPainter>
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
+
+namespace quindle {
+
+TSpeedButton::TSpeedButton(QWidget* parent) : QToolButton(parent)
+{
+    InstallSpeedButtonAccessibility();
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void TSpeedButton::setGlyph(const QPixmap& glyph)
+{
+    FGlyph = glyph;
+    if (!FGlyph.isNull()) {
+        const QImage img = FGlyph.toImage();
+        const QColor key = img.pixelColor(0, img.height() - 1);
+        FGlyph.setMask(QBitmap::fromImage(img.createMaskFromColor(key.rgb(), Qt::MaskInColor)));
+    }
+    FFineGlyph = QImage();
+    update();
+}
+
+const QImage& TSpeedButton::GlyphAt(qreal ratio)
+{
+    if (FFineGlyph.isNull() || FFineGlyph.devicePixelRatio() != ratio) {
+        FFineGlyph = ScalePixelArt(FGlyph.toImage(), TCanvas::DeviceSize(FGlyph.size(), ratio));
+        FFineGlyph.setDevicePixelRatio(ratio);
+    }
+    return FFineGlyph;
+}
+
+void TSpeedButton::setGlyphLayout(int layout)
+{
+    FLayout = layout;
+    update();
+}
+
+void TSpeedButton::setSpacing(int spacing)
+{
+    FSpacing = spacing;
+    update();
+}
+
+TSpeedButton::Placement TSpeedButton::Place(bool sunken) const
+{
+    const QFontMetrics fm(font());
+    const QString caption = text();
+    const QSize t = caption.isEmpty() ? QSize() : QSize(fm.horizontalAdvance(caption), fm.height());
+    const QSize g = FGlyph.isNull() ? QSize() : FGlyph.size();
+    const int gap = (t.isEmpty() || g.isEmpty()) ? 0 : FSpacing;
+    const int w = width(), h = height();
+    Placement p;
+    if (FLayout == blGlyphTop || FLayout == blGlyphBottom) {
+        const int top = (h - (t.height() + gap + g.height())) / 2;
+        const int glyphTop = FLayout == blGlyphTop ? top : top + t.height() + gap;
+        const int textTop = FLayout == blGlyphTop ? top + g.height() + gap : top;
+        p.glyph = QRect(QPoint((w - g.width()) / 2, glyphTop), g);
+        p.caption = QRect(QPoint((w - t.width()) / 2, textTop), t);
+    } else {
+        const int left = (w - (t.width() + gap + g.width())) / 2;
+        const int glyphLeft = FLayout == blGlyphLeft ? left : left + t.width() + gap;
+        const int textLeft = FLayout == blGlyphLeft ? left + g.width() + gap : left;
+        p.glyph = QRect(QPoint(glyphLeft, (h - g.height()) / 2), g);
+        p.caption = QRect(QPoint(textLeft, (h - t.height()) / 2), t);
+    }
+    if (sunken) {
+        p.glyph.translate(1, 1);
+        p.caption.translate(1, 1);
+    }
+    return p;
+}
+
+void TSpeedButton::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionToolButton opt;
+    initStyleOption(&opt);
+    const bool sunken = opt.state & (QStyle::State_Sunken | QStyle::State_On);
+    // The style draws the panel only; glyph and caption are placed here.
+    opt.text.clear();
+    opt.icon = QIcon();
+    opt.toolButtonStyle = Qt::ToolButtonIconOnly;
+    if (autoRaise()) {
+        painter.drawComplexControl(QStyle::CC_ToolButton, opt);
+    } else {
+        // A raised push-button bevel, sunken while pressed.
+        QStyleOptionButton panel;
+        panel.initFrom(this);
+        panel.state |= sunken ? QStyle::State_Sunken : QStyle::State_Raised;
+        painter.drawPrimitive(QStyle::PE_PanelButtonCommand, panel);
+    }
+    const Placement p = Place(sunken);
+    if (!FGlyph.isNull()) {
+        // On a denser screen the painter would enlarge it block by block.
+        const qreal ratio = devicePixelRatioF();
+        if (ratio == 1.0)
+            painter.drawPixmap(p.glyph.topLeft(), FGlyph);
+        else
+            painter.drawImage(p.glyph.topLeft(), GlyphAt(ratio));
+    }
+    if (!text().isEmpty()) {
+        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+        painter.drawText(p.caption, Qt::AlignCenter | Qt::TextSingleLine, text());
+    }
+}
+
+} // namespace quindle

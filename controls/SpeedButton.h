@@ -1,0 +1,57 @@
+#pragma once
+
+// The classic flat tool button; the board's tiles are made of it.
+
+#include <QPixmap>
+#include <QToolButton>
+
+namespace quindle {
+
+// The classic tool button: a caption and an optional glyph laid out beside,
+// above or below it, flat (the bevel only under the pointer) or raised. It
+// never takes the keyboard focus. The glyph's bottom-left pixel colour is
+// its background and is not drawn.
+class TSpeedButton : public QToolButton {
+    Q_OBJECT
+    Q_PROPERTY(QPixmap Glyph READ Glyph WRITE setGlyph)
+    Q_PROPERTY(int Layout READ Layout WRITE setGlyphLayout)
+    Q_PROPERTY(int Spacing READ Spacing WRITE setSpacing)
+    Q_PROPERTY(bool Flat READ Flat WRITE setFlat)
+public:
+    enum { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+
+    explicit TSpeedButton(QWidget* parent = nullptr);
+
+    QPixmap Glyph() const { return FGlyph; }
+    void setGlyph(const QPixmap& glyph);
+    int Layout() const { return FLayout; }
+    void setGlyphLayout(int layout);
+    int Spacing() const { return FSpacing; }
+    void setSpacing(int spacing);
+    bool Flat() const { return autoRaise(); }
+    void setFlat(bool flat) { setAutoRaise(flat); }
+
+    // Where glyph and caption go for the current size, font and state.
+    struct Placement {
+        QRect glyph;
+        QRect caption;
+    };
+    Placement Place(bool sunken) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // The glyph for a denser screen, made when first drawn there.
+    const QImage& GlyphAt(qreal ratio);
+
+    QPixmap FGlyph;
+    QImage FFineGlyph;
+    int FLayout = blGlyphLeft;
+    int FSpacing = 4;
+};
+
+// Registers the tool button with the accessibility framework (once).
+void InstallSpeedButtonAccessibility();
+
+} // namespace quindle

@@ -1,0 +1,37 @@
+#include "paint/Colors.h"
+
+#include <QGuiApplication>
+#include <QPalette>
+
+namespace quindle {
+
+namespace {
+QColor systemColor(int index)
+{
+    const QPalette pal = QGuiApplication::palette();
+    switch (index) {
+    case 5: return pal.color(QPalette::Active, QPalette::Base);
+    case 6: return pal.color(QPalette::Active, QPalette::Shadow);
+    case 8: return pal.color(QPalette::Active, QPalette::Text);
+    case 15: return pal.color(QPalette::Active, QPalette::Button);
+    case 16: return pal.color(QPalette::Active, QPalette::Dark);
+    case 17: return pal.color(QPalette::Disabled, QPalette::Text);
+    case 18: return pal.color(QPalette::Active, QPalette::ButtonText);
+    case 20: return pal.color(QPalette::Active, QPalette::Light);
+    default: return pal.color(QPalette::Active, QPalette::Window);
+    }
+}
+}
+
+QColor ColorToQColor(TColor c)
+{
+    if (IsSystemColor(c))
+        return systemColor(c & 0xFF);
+    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+}
+
+TColor ColorToRGB(TColor c) { return IsSystemColor(c) ? QColorToColor(ColorToQColor(c)) : (c & 0xFFFFFF); }
+
+TColor QColorToColor(const QColor& c) { return RGBColor(c.red(), c.green(), c.blue()); }
+
+} // namespace quindle

@@ -1,0 +1,111 @@
+#include "shell/ModalForm.h"
+
+#include "controls/ErrorBox.h"
+#include "controls/GraphicControl.h"
+#include "paint/Look.h"
+#include "shell/TitleBar.h"
+#include "shell/WindowFrame.h"
+
+#include <QKeyEvent>
+#include <QScreen>
+#include <QShowEvent>
+
+namespace quindle {
+
+namespace {
+QMargins FrameMargins(const QWidget* window)
+{
+    const QRect inner = window->geometry(), outer = window->frameGeometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+}
+
+TModalForm::TModalForm(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint)
+{
+}
+
+void TModalForm::FinishLayout()
+{
+    ApplyFontHeights(this);
+    UseOwnTitleBarIfClientDrawn(this);
+    setFixedSize(size());
+}
+
+int TModalForm::ShowModal()
+{
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    // Visible now and before the modal loop: an error it reports shows over
+    // the dialog, and the dialog still opens.
+    Guarded([this] { FormActivate(); });
+    if (!isVisible())
+        return result();  // closed while the error box was up
+    return exec();
+}
+
+void TModalForm::setModalResult(int result)
+{
+    setResult(result);
+    if (result != mrNone)
+        done(result);
+}
+
+void TModalForm::reject() { done(mrCancel); }
+
+void TModalForm::keyPressEvent(QKeyEvent* event)
+{
+    if (IsCloseShortcut(event->key(), event->modifiers())) {
+        close();  // as the close box does
+        return;
+    }
+    // Neither button is a default or cancel button.
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Enter:
+    case Qt::Key_Return:
+        event->accept();
+        return;
+    default:
+        // A typed character goes to the mnemonics of the dialog's controls.
+        if (!event->text().isEmpty() && OfferDialogChar(this, event->text().front()))
+            return;
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void TModalForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    CloseBoxOnly(this);
+    if (FPlaced) {
+        // Reopened where the player left it; the frame is known by now.
+        PlaceFrame(this, frameGeometry().topLeft());
+        return;
+    }
+    FPlaced = true;
+    const QScreen* s = screen();
+    if (!s)
+        return;
+    // Centred by its outer size. The window manager frames the dialog only
+    // once it is mapped; until then the main window's frame is the best guess.
+    QMargins frame = FrameMargins(this);
+    if (frame.isNull() && parentWidget())
+        frame = FrameMargins(parentWidget()->window());
+    const QRect area = s->geometry();
+    const QSize outer = size().grownBy(frame);
+    PlaceFrame(this, QPoint(area.left() + std::max(0, (area.width() - outer.width()) / 2),
+                            area.top() + std::max(0, (area.height() - outer.height()) / 2)));
+}
+
+bool IsCloseShortcut(int key, Qt::KeyboardModifiers modifiers)
+{
+    return key == Qt::Key_F4 && (modifiers & (Qt::AltModifier | Qt::ControlModifier)) == Qt::AltModifier;
+}
+
+} // namespace quindle

@@ -1,0 +1,90 @@
+#include "shell/WindowFrame.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QWidget>
+#include <QWindow>
+
+#include <cstdint>
+#include <cstring>
+
+#if QUINDLE_HAVE_XCB
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#endif
+
+namespace quindle {
+
+namespace {
+// Sets the frame position on the native window's own show event, the last
+// moment before it is mapped: resizing the widget on its way there would
+// turn the position back into the client area's.
+class TFramePlacer : public QObject {
+public:
+    TFramePlacer(QWindow* window, QPoint frameTopLeft) : QObject(window), FAt(frameTopLeft)
+    {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show) {
+            static_cast<QWindow*>(watched)->setFramePosition(FAt);
+            deleteLater();
+            watched->removeEventFilter(this);
+        }
+        return false;
+    }
+
+private:
+    QPoint FAt;
+};
+}
+
+void PlaceFrame(QWidget* window, QPoint frameTopLeft)
+{
+    window->move(frameTopLeft);
+    QWindow* handle = window->windowHandle();
+    if (!handle)
+        return;
+    if (handle->isVisible())
+        handle->setFramePosition(frameTopLeft);
+    else
+        new TFramePlacer(handle, frameTopLeft);
+}
+
+namespace {
+#if QUINDLE_HAVE_XCB
+// The Motif hints that Qt writes always allow resizing.
+void WriteMotifHints(xcb_connection_t* c, xcb_window_t w)
+{
+    constexpr char name[] = "_MOTIF_WM_HINTS";
+    xcb_intern_atom_reply_t* atom =
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::strlen(name), name), nullptr);
+    if (!atom)
+        return;
+    enum : std::uint32_t { Functions = 1, Decorations = 2 };
+    enum : std::uint32_t { FuncMove = 4, FuncClose = 32 };
+    enum : std::uint32_t { DecorBorder = 2, DecorTitle = 8, DecorMenu = 16 };
+    const std::uint32_t hints[5] = {Functions | Decorations, FuncMove | FuncClose,
+                                    DecorBorder | DecorTitle | DecorMenu, 0, 0};
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, atom->atom, atom->atom, 32, 5, hints);
+    xcb_flush(c);
+    std::free(atom);
+}
+#endif
+}
+
+void CloseBoxOnly([[maybe_unused]] QWidget* window)
+{
+#if QUINDLE_HAVE_XCB
+    // The interface is there on every platform; only X11 has a connection.
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 && x11->connection() && window->windowHandle())
+        WriteMotifHints(x11->connection(), static_cast<xcb_window_t>(window->winId()));
+#endif
+}
+
+}
