@@ -2,6 +2,7 @@
 #include "app/DataFolder.h"
 #include "app/DisplayCheck.h"
 #include "app/Unit1.h"
+#include "paint/PooledThreads.h"
 #include "sound/CuePlayer.h"
 
 #include <optional>
@@ -18,14 +19,18 @@ int main(int argc, char* argv[])
     // Declared first, so it ends last: the sound thread and process are
     // gone before the application and its libraries are torn down.
     const quindle::TCuePlayerScope sound;
-    // Qt aborts when it finds no display; a player gets one line instead.
-    std::optional<quindle::TDisplayCheck> display(std::in_place);
-    quindle::TApplication app(argc, argv);
-    display.reset();
-    quindle::EnterDataFolder(QCoreApplication::applicationDirPath(), QStringLiteral(QUINDLE_DATADIR_FROM_BIN));
-    quindle::CreateForms();
-    quindle::Main->show();
-    const int result = app.exec();
-    delete quindle::Main;  // the dialogs go with it
+    int result = 0;
+    {
+        // Qt aborts when it finds no display; a player gets one line instead.
+        std::optional<quindle::TDisplayCheck> display(std::in_place);
+        quindle::TApplication app(argc, argv);
+        display.reset();
+        quindle::EnterDataFolder(QCoreApplication::applicationDirPath(), QStringLiteral(QUINDLE_DATADIR_FROM_BIN));
+        quindle::CreateForms();
+        quindle::Main->show();
+        result = app.exec();
+        delete quindle::Main;  // the dialogs go with it
+    }
+    quindle::AwaitPooledThreadsEnded();
     return result;
 }

@@ -3,6 +3,7 @@
 #include "clip/ClipLoader.h"
 #include "sound/CuePlayer.h"
 #include "paint/Look.h"
+#include "paint/PooledThreads.h"
 #include "tests/support/TestSupport.h"
 
 #include <QApplication>
@@ -22,13 +23,19 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    // As in the game: no sound thread or process outlives the test.
-    quindle::TCuePlayerScope cues;
-    quindle::InitLook();
-    quindle::SetClipModulePath(QStringLiteral(QUINDLE_CLIP_MODULE));
-    quindle::SetCueHelperPath(QStringLiteral(QUINDLE_CUE_HELPER));
-    ::testing::InitGoogleTest(&argc, argv);
-    ::testing::UnitTest::GetInstance()->listeners().Append(new UnansweredModals);
-    return RUN_ALL_TESTS();
+    int result = 0;
+    {
+        QApplication app(argc, argv);
+        // As in the game: no sound thread or process outlives the test.
+        quindle::TCuePlayerScope cues;
+        quindle::InitLook();
+        quindle::SetClipModulePath(QStringLiteral(QUINDLE_CLIP_MODULE));
+        quindle::SetCueHelperPath(QStringLiteral(QUINDLE_CUE_HELPER));
+        ::testing::InitGoogleTest(&argc, argv);
+        ::testing::UnitTest::GetInstance()->listeners().Append(new UnansweredModals);
+        result = RUN_ALL_TESTS();
+    }
+    // As in the game, so the leak check at exit finds Qt's threads gone.
+    quindle::AwaitPooledThreadsEnded();
+    return result;
 }
