@@ -35,9 +35,10 @@ run_all() {
   return $failed
 }
 
+# Called as plain commands, so that set -e holds inside them.
 case "${1:-}" in
   build) build_all ;;
   run) run_all ;;
-  "") build_all && run_all ;;
+  "") build_all; run_all ;;
   *) echo "usage: $0 [build|run]" >&2; exit 2 ;;
 esac
