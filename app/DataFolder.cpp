@@ -12,10 +12,9 @@ bool EnterDataFolder(const QString& binDir, const QString& dataFromBin)
     const QDir data(QDir(binDir).filePath(dataFromBin));
     // Any one of the game's files marks the folder as ours; a stray empty
     // folder of that name must not take the player's directory away.
-    static const char* const kOurs[] = {"left.wav", "ok.wav", "uhoh.wav", "applause.wav", "cool.avi"};
     bool ours = false;
-    for (const char* name : kOurs)
-        ours = ours || QFileInfo(data.filePath(QString::fromLatin1(name))).isFile();
+    for (const QString& name : QStringLiteral(QUINDLE_GAME_FILES).split(QLatin1Char(',')))
+        ours = ours || QFileInfo(data.filePath(name)).isFile();
     return ours && QDir::setCurrent(data.absolutePath());
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Cell.h"
+
 #include <Qt>
 
 #include <optional>
@@ -7,15 +9,6 @@
 // The main window's playing keys, chosen among those the layouts leave
 // free: they act only without Alt and Ctrl, so the access code keeps Alt.
 namespace quindle {
-
-struct TCell {
-    int row = 0;
-    int column = 0;
-    bool operator==(const TCell&) const = default;
-};
-
-// True when the cell lies on the 4 x 4 board.
-bool OnBoard(TCell cell);
 
 // F2 does what Start does.
 bool IsStartKey(int key, Qt::KeyboardModifiers modifiers);

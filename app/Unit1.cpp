@@ -7,6 +7,7 @@
 #include "sound/CuePlayer.h"
 #include "controls/ErrorBox.h"
 #include "controls/GraphicControl.h"
+#include "controls/Keys.h"
 #include "paint/Look.h"
 #include "shell/ModalForm.h"
 #include "app/LocaleTime.h"
@@ -34,6 +35,8 @@ namespace {
 constexpr int ShortClientHeight = 335;
 constexpr int TallClientHeight = 420;
 constexpr char AccessCode[] = "SWISH";
+// Where the layout puts the window, frame included.
+constexpr QPoint LayoutPosition(270, 129);
 
 // Shift, Alt and Ctrl as held during a key-down; a modifier key's own press
 // counts it as held, whatever the platform reports for it.
@@ -55,13 +58,9 @@ TMain::TMain(QWidget* parent)
                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       ui(std::make_unique<Ui::TMain>())
 {
-    {
-        const TShadowLabelFitBatch fits;  // each label measures once, with its final font
-        ui->setupUi(this);
-        FExamplesUnfitted.emplace(ui->GroupBox3);
-        ApplyFontHeights(this);
-    }
-    move(270, 129);  // the layout's position: setupUi only sizes a top-level window
+    ui->setupUi(this);
+    ApplyFontHeights(this);
+    move(LayoutPosition);  // setupUi only sizes a top-level window
     FTiles = {ui->SpeedButton1,  ui->SpeedButton2,  ui->SpeedButton3,  ui->SpeedButton4,
               ui->SpeedButton5,  ui->SpeedButton6,  ui->SpeedButton7,  ui->SpeedButton8,
               ui->SpeedButton9,  ui->SpeedButton10, ui->SpeedButton11, ui->SpeedButton12,
@@ -89,11 +88,7 @@ TMain::TMain(QWidget* parent)
     FormCreate();
 }
 
-TMain::~TMain()
-{
-    if (FExamplesUnfitted)
-        FExamplesUnfitted->Discard();
-}
+TMain::~TMain() = default;
 
 void TMain::NameForAssistiveTools()
 {
@@ -113,8 +108,9 @@ void TMain::FormCreate()
 
 void TMain::setClientHeight(int height)
 {
-    if (height > ShortClientHeight)
-        FExamplesUnfitted.reset();
+    // The examples lie below the short form: hidden there, they are not
+    // measured until they first come into view.
+    ui->GroupBox3->setVisible(height > ShortClientHeight);
     ui->Panel1->setFixedHeight(height);
 }
 
@@ -130,7 +126,7 @@ void TMain::Present(const TOutcome& outcome)
 {
     switch (outcome.Slide) {
     case TSlide::Accepted:
-        ui->ShadowLabel4->setCaption(QStringLiteral("Moves :") + QString::number(FBoard.Movimientos()));
+        ui->ShadowLabel4->setCaption(QStringLiteral("Moves :") + QString::number(outcome.Moves));
         Suena(QStringLiteral("ok.wav"));
         break;
     case TSlide::Refused: Suena(QStringLiteral("uhoh.wav")); break;
@@ -163,22 +159,23 @@ void TMain::Gana()
 
 void TMain::TileClick(int row, int column)
 {
-    TCell blank;
-    FBoard.encontradox(0, blank.row, blank.column);
-    Guarded([&] { Present(FBoard.Click(row, column)); });
-    FocusLandedTile(blank);
+    TOutcome outcome;
+    Guarded([&] {
+        outcome = FBoard.Click(row, column);
+        Present(outcome);
+    });
+    if (outcome.Slide == TSlide::Accepted)
+        FocusLandedTile(outcome.To);
 }
 
-void TMain::FocusLandedTile(TCell oldBlank)
+void TMain::FocusLandedTile(TCell landed)
 {
     // Nothing here takes the keyboard focus, so a screen reader would have
-    // nothing to follow during play. Pointed at the tile that slid into the
-    // old blank, it reads out its number and place.
-    TCell blank;
-    FBoard.encontradox(0, blank.row, blank.column);
-    if (blank == oldBlank || !OnBoard(oldBlank) || !isActiveWindow() || focusWidget())
+    // nothing to follow during play. Pointed at the tile that slid, it reads
+    // out its number and place.
+    if (!isActiveWindow() || focusWidget())
         return;
-    QAccessibleEvent focus(FTiles.at((oldBlank.row - 1) * 4 + oldBlank.column - 1), QAccessible::Focus);
+    QAccessibleEvent focus(FTiles.at((landed.Row - 1) * 4 + landed.Column - 1), QAccessible::Focus);
     QAccessible::updateAccessibility(&focus);
 }
 
@@ -324,13 +321,11 @@ bool TMain::PlayKey(int key, Qt::KeyboardModifiers shift, bool arrows)
         SpeedButton17Click();
         return true;
     }
-    TCell blank;
-    FBoard.encontradox(0, blank.row, blank.column);
-    const std::optional<TCell> from = arrows ? SlideSource(key, shift, blank) : std::nullopt;
+    const std::optional<TCell> from = arrows ? SlideSource(key, shift, FBoard.Blank().value_or(TCell{})) : std::nullopt;
     if (!from)
         return false;
     if (OnBoard(*from))
-        TileClick(from->row, from->column);
+        TileClick(from->Row, from->Column);
     else
         Suena(QStringLiteral("uhoh.wav"));  // no tile on that side
     return true;
@@ -344,7 +339,7 @@ void TMain::showEvent(QShowEvent* event)
     CloseBoxOnly(this);
     if (!FPlaced) {
         FPlaced = true;
-        PlaceFrame(this, QPoint(270, 129));  // the layout's position, frame included
+        PlaceFrame(this, LayoutPosition);
     }
 }
 

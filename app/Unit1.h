@@ -2,14 +2,12 @@
 
 #include "app/GameKeys.h"
 #include "core/Board.h"
-#include "widgets/ShadowLbl.h"
 
 #include <QList>
 #include <QMainWindow>
 
 #include <array>
 #include <memory>
-#include <optional>
 
 class QTimer;
 
@@ -87,7 +85,7 @@ private:
     // The playing keys; false when the key is not one of them.
     bool PlayKey(int key, Qt::KeyboardModifiers shift, bool arrows);
     void NameForAssistiveTools();
-    void FocusLandedTile(TCell oldBlank);
+    void FocusLandedTile(TCell landed);
     void MenuMnemonicKeyDown(const QKeyEvent& event);
     bool FormClose();
 
@@ -102,9 +100,6 @@ private:
     QList<TSpeedButton*> FTiles;
     QTimer* Timer1 = nullptr;
     bool FPlaced = false;
-    // The example arrangements lie below the short form; they fit their
-    // texts when the tall form first shows them.
-    std::optional<TShadowLabelFitBatch> FExamplesUnfitted;
 };
 
 extern TMain* Main;

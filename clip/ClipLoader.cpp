@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <thread>
 #include <vector>
 
@@ -94,33 +95,30 @@ std::optional<TClip> LoadClip(const std::string& path)
     if (!bytes || bytes->empty())
         return std::nullopt;
     const std::size_t frameBudget = (kClipBudgetBytes - bytes->size()) / 3;
-    QuindleClip* raw = m->Open(bytes->data(), bytes->size(), frameBudget, kClipBudgetMilliseconds);
+    // Closed by the module that opened it, on every path.
+    const std::unique_ptr<QuindleClip, QuindleClipCloseFn> raw(
+        m->Open(bytes->data(), bytes->size(), frameBudget, kClipBudgetMilliseconds), m->Close);
     bytes.reset();
     if (!raw)
         return std::nullopt;
     QuindleClipInfo info{};
-    m->Info(raw, &info);
+    m->Info(raw.get(), &info);
     TClip clip;
     clip.FrameSize = QSize(info.Width, info.Height);
     clip.RateNum = info.RateNum;
     clip.RateDen = info.RateDen;
     const int rowBytes = info.Width * 4;
     for (int i = 0; i < info.FrameCount; ++i) {
-        const unsigned char* pixels = m->Frame(raw, i);
-        if (!pixels) {
-            m->Close(raw);
+        const unsigned char* pixels = m->Frame(raw.get(), i);
+        if (!pixels)
             return std::nullopt;
-        }
         QImage frame(clip.FrameSize, QImage::Format_RGB32);
-        if (frame.isNull()) {
-            m->Close(raw);
+        if (frame.isNull())
             return std::nullopt;
-        }
         for (int y = 0; y < info.Height; ++y)
             std::memcpy(frame.scanLine(y), pixels + static_cast<size_t>(y) * rowBytes, rowBytes);
         clip.Frames.append(frame);
     }
-    m->Close(raw);
     if (clip.Frames.isEmpty())
         return std::nullopt;
     return clip;

@@ -3,7 +3,6 @@
 // The base of the windowless controls, which paint on a surface of their own.
 
 #include "paint/Canvas.h"
-#include "controls/StoreChanged.h"
 
 #include <QImage>
 #include <QWidget>
@@ -58,23 +57,6 @@ public:
     QImage PaintToImage(qreal ratio);
 
 protected:
-    // Property setters: store and repaint; the second skips equal values
-    // and says whether it stored.
-    template <typename T, typename U>
-    void StoreInvalidate(T& field, U&& value)
-    {
-        field = std::forward<U>(value);
-        Invalidate();
-    }
-    template <typename T, typename U>
-    bool ChangeInvalidate(T& field, U&& value)
-    {
-        if (!StoreChanged(field, std::forward<U>(value)))
-            return false;
-        Invalidate();
-        return true;
-    }
-
     // Draws the whole control on Canvas(); the surface is clear when called.
     virtual void Paint() = 0;
 

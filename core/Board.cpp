@@ -7,13 +7,12 @@ namespace quindle {
 
 namespace {
 
-constexpr int kSide = 4;
 // Marks a not yet dealt entry; never a tile number.
 constexpr std::int32_t kUnset = 999;
 
 int flatIndex(int row, int column)
 {
-    if (row < 1 || row > kSide || column < 1 || column > kSide)
+    if (!OnBoard({row, column}))
         throw std::out_of_range("no cell at row " + std::to_string(row) + ", column "
                                 + std::to_string(column));
     return (row - 1) * kSide + (column - 1);
@@ -89,6 +88,14 @@ bool TBoard::encontradox(std::int32_t value, int& row, int& column) const
     return false;
 }
 
+std::optional<TCell> TBoard::Blank() const
+{
+    TCell blank;
+    if (!encontradox(0, blank.Row, blank.Column))
+        return std::nullopt;
+    return blank;
+}
+
 void TBoard::Seed()
 {
     FRandom.Randomize(FClock());
@@ -111,7 +118,7 @@ TOutcome TBoard::Deal()
             list[k++] = r;
     }
     FTablero = list;
-    return {TSlide::None, ChecaPatron()};
+    return {.Slide = TSlide::None, .Reached = ChecaPatron()};
 }
 
 TOutcome TBoard::Click(int row, int column)
@@ -124,22 +131,25 @@ TOutcome TBoard::Click(int row, int column)
 
 TOutcome TBoard::ChecaBoton()
 {
-    TSlide slide = TSlide::None;
-    int br = 0;
-    int bc = 0;
-    if (encontradox(0, br, bc)) {
+    TOutcome outcome;
+    if (const std::optional<TCell> blank = Blank()) {
+        const auto [br, bc] = *blank;
         const bool adjacent = (FFila == br + 1 && FColumna == bc) || (FFila == br - 1 && FColumna == bc)
                               || (FColumna == bc + 1 && FFila == br) || (FColumna == bc - 1 && FFila == br);
         if (adjacent) {
             Cell(br, bc) = Cell(FFila, FColumna);
             Cell(FFila, FColumna) = 0;
             FMovimientos = incremented(FMovimientos);
-            slide = TSlide::Accepted;
+            outcome.Slide = TSlide::Accepted;
+            outcome.From = {FFila, FColumna};
+            outcome.To = *blank;
         } else {
-            slide = TSlide::Refused;
+            outcome.Slide = TSlide::Refused;
         }
     }
-    return {slide, ChecaPatron()};
+    outcome.Moves = FMovimientos;
+    outcome.Reached = ChecaPatron();
+    return outcome;
 }
 
 int TBoard::ChecaPatron()
@@ -163,7 +173,7 @@ void TBoard::Load(const Arrangement& a)
     FTablero = a;
 }
 
-TRandom& TBoard::Generator()
+const TRandom& TBoard::Generator() const
 {
     return FRandom;
 }

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "core/Arrangement.h"
+#include "core/Cell.h"
 #include "core/Patterns.h"
 #include "core/Random.h"
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace quindle {
@@ -21,6 +23,11 @@ struct TOutcome {
     TSlide Slide = TSlide::None;
     // Number of the arrangement the board now equals (also in Tag()), 0 for none.
     int Reached = 0;
+    // An accepted slide's tile left From, which is now the blank, for To.
+    TCell From{};
+    TCell To{};
+    // The move count after the step.
+    std::int32_t Moves = 0;
 
     bool operator==(const TOutcome&) const = default;
 };
@@ -50,6 +57,8 @@ public:
     // First cell equal to value in row-major order; row and column are 0
     // when there is none.
     bool encontradox(std::int32_t value, int& row, int& column) const;
+    // The blank, the first one when there are several; none when no cell is blank.
+    std::optional<TCell> Blank() const;
 
     // Reseeds the generator from the clock; Start does this before it asks.
     void Seed();
@@ -67,7 +76,7 @@ public:
     void Tick();
     // Replaces the board; nothing is checked until the next step.
     void Load(const Arrangement& a);
-    TRandom& Generator();
+    const TRandom& Generator() const;
 
 private:
     std::int32_t& Cell(int row, int column);

@@ -2,8 +2,8 @@
 
 #include "controls/FlatScrollBar.h"
 #include "paint/JpegDecoder.h"
-#include "dialogs/FitsUntilShown.h"
 #include "ui_Unit2.h"
+#include "widgets/ShadowLbl.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -21,13 +21,7 @@ TOKRightDlg* OKRightDlg = nullptr;
 
 TOKRightDlg::TOKRightDlg(QWidget* parent) : TModalForm(parent), ui(std::make_unique<Ui::TOKRightDlg>())
 {
-    FHeldFits = new TFitsUntilShown(this);
-    {
-        // The scroll box's labels get their captions before they are the
-        // dialog's; held here, they pass on to the hold above.
-        const TShadowLabelFitBatch building;
-        ui->setupUi(this);
-    }
+    ui->setupUi(this);
     ui->ScrollBox1->setVerticalScrollBar(new TFlatScrollBar(Qt::Vertical, 1));
     FinishLayout();
     connect(ui->ScrollBox1->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int v) { FPosition = v; });
@@ -51,22 +45,20 @@ void TOKRightDlg::LoadBanner(const QByteArray& jpeg)
 
 int TOKRightDlg::Position() const { return FPosition; }
 
-int TOKRightDlg::Range() const
+int TOKRightDlg::Range()
 {
     LayOutOnce();
     return ui->ScrollBox1->widget()->height();
 }
 
-void TOKRightDlg::LayOutOnce() const
+void TOKRightDlg::LayOutOnce()
 {
     if (std::exchange(FLaidOut, true))
         return;
-    if (FHeldFits)
-        FHeldFits->Release();
     FitContents();
 }
 
-void TOKRightDlg::FitContents() const
+void TOKRightDlg::FitContents()
 {
     QScrollArea* box = ui->ScrollBox1;
     // Qt lays a hidden scroll box out only when it is shown, but the range
@@ -79,6 +71,8 @@ void TOKRightDlg::FitContents() const
     };
     layOutHidden();
     QWidget* contents = box->widget();
+    for (TCustomShadowLabel* label : contents->findChildren<TCustomShadowLabel*>())
+        label->EnsureFitted();
     int bottom = 0;
     for (QWidget* child : contents->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         bottom = std::max(bottom, child->geometry().bottom() + 1);

@@ -3,7 +3,6 @@
 #include "shell/ModalForm.h"
 
 #include <QByteArray>
-#include <QPointer>
 
 #include <memory>
 
@@ -14,7 +13,6 @@ namespace quindle {
 namespace Ui {
 class TOKRightDlg;
 }
-class TFitsUntilShown;
 
 // The credits dialog: a banner and a tall column of text that scrolls by
 // itself, down and back up. Each showing starts from the top moving down, so
@@ -36,7 +34,8 @@ public:
     // The scroll position from the top, 0 .. Range() less the visible height.
     int Position() const;
     // The height of the scrolled contents: the bottom of the last label.
-    int Range() const;
+    // Lays the contents out first if nothing has yet.
+    int Range();
 
     // True while the view moves down through the text.
     bool Sube = false;
@@ -55,11 +54,10 @@ private:
     // The labels fit their texts and the contents end below the last, on
     // the first showing, tick or question about the range: a dialog made at
     // start-up and never opened measures nothing.
-    void LayOutOnce() const;
-    void FitContents() const;
+    void LayOutOnce();
+    void FitContents();
 
-    mutable QPointer<TFitsUntilShown> FHeldFits;
-    mutable bool FLaidOut = false;
+    bool FLaidOut = false;
 
     // The scroll position, kept here while the dialog is hidden.
     int FPosition = 0;

@@ -2,7 +2,6 @@
 
 #include "core/Board.h"
 #include "core/Patterns.h"
-#include "dialogs/FitsUntilShown.h"
 #include "ui_Unit3.h"
 
 #include <QAccessible>
@@ -13,7 +12,6 @@ TGanador* Ganador = nullptr;
 
 TGanador::TGanador(QWidget* parent) : TModalForm(parent), ui(std::make_unique<Ui::TGanador>())
 {
-    new TFitsUntilShown(this);
     ui->setupUi(this);
     FinishLayout();
 }

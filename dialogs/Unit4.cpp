@@ -1,6 +1,6 @@
 #include "dialogs/Unit4.h"
 
-#include "dialogs/FitsUntilShown.h"
+#include "controls/Keys.h"
 #include "ui_Unit4.h"
 
 #include <QKeyEvent>
@@ -11,7 +11,6 @@ TOKBottomDlg* OKBottomDlg = nullptr;
 
 TOKBottomDlg::TOKBottomDlg(QWidget* parent) : TModalForm(parent), ui(std::make_unique<Ui::TOKBottomDlg>())
 {
-    new TFitsUntilShown(this);
     ui->setupUi(this);
     FinishLayout();
 }
@@ -28,7 +27,7 @@ void TOKBottomDlg::CancelBtnClick()
 
 void TOKBottomDlg::keyPressEvent(QKeyEvent* event)
 {
-    if (!(event->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier))) {
+    if (IsPlainKey(event->modifiers())) {
         switch (event->key()) {
         case Qt::Key_O:
         case Qt::Key_Y:

@@ -4,40 +4,26 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <utility>
 
 namespace quindle {
 
-namespace {
-
-struct TFd {
-    int Fd;
-    ~TFd()
-    {
-        if (Fd >= 0)
-            close(Fd);
-    }
-};
-
-} // namespace
-
-int OpenRegularFile(const std::string& path)
+TDescriptor OpenRegularFile(const std::string& path)
 {
     // Devices are never opened: opening some has side effects.
     struct stat st {};
     if (path.empty() || stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
-        return -1;
+        return {};
     // Non-blocking, and checked again once open, for a pipe swapped in meanwhile.
-    TFd file{open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)};
-    if (file.Fd < 0 || fstat(file.Fd, &st) != 0 || !S_ISREG(st.st_mode))
-        return -1;
-    return std::exchange(file.Fd, -1);
+    TDescriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (!file || fstat(file.Get(), &st) != 0 || !S_ISREG(st.st_mode))
+        return {};
+    return file;
 }
 
 std::optional<std::vector<unsigned char>> ReadRegularFile(const std::string& path, std::size_t cap)
 {
-    const TFd file{OpenRegularFile(path)};
-    return file.Fd < 0 ? std::nullopt : ReadOpenFile(file.Fd, cap);
+    const TDescriptor file = OpenRegularFile(path);
+    return file ? ReadOpenFile(file.Get(), cap) : std::nullopt;
 }
 
 std::optional<std::vector<unsigned char>> ReadOpenFile(int fd, std::size_t cap)

@@ -2,6 +2,8 @@
 
 // Reading whole files that may be anything, without waiting on them.
 
+#include "files/Descriptor.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -16,8 +18,8 @@ namespace quindle {
 std::optional<std::vector<unsigned char>> ReadRegularFile(const std::string& path, std::size_t cap);
 // The same for a file already open, read from its start.
 std::optional<std::vector<unsigned char>> ReadOpenFile(int fd, std::size_t cap);
-// A regular file opened for reading, without waiting for a writer, or -1
-// (missing, unreadable, not a regular file). The caller closes it.
-int OpenRegularFile(const std::string& path);
+// A regular file opened for reading, without waiting for a writer; none
+// when it is missing, unreadable or not a regular file.
+TDescriptor OpenRegularFile(const std::string& path);
 
 } // namespace quindle

@@ -2,6 +2,7 @@
 
 #include "controls/ErrorBox.h"
 #include "controls/GraphicControl.h"
+#include "controls/Keys.h"
 #include "paint/Look.h"
 #include "shell/TitleBar.h"
 #include "shell/WindowFrame.h"
@@ -101,11 +102,6 @@ void TModalForm::showEvent(QShowEvent* event)
     const QSize outer = size().grownBy(frame);
     PlaceFrame(this, QPoint(area.left() + std::max(0, (area.width() - outer.width()) / 2),
                             area.top() + std::max(0, (area.height() - outer.height()) / 2)));
-}
-
-bool IsCloseShortcut(int key, Qt::KeyboardModifiers modifiers)
-{
-    return key == Qt::Key_F4 && (modifiers & (Qt::AltModifier | Qt::ControlModifier)) == Qt::AltModifier;
 }
 
 } // namespace quindle

@@ -44,8 +44,4 @@ private:
     bool FPlaced = false;
 };
 
-// Alt+F4, the keyboard's close request, where no window manager takes it
-// first.
-bool IsCloseShortcut(int key, Qt::KeyboardModifiers modifiers);
-
 } // namespace quindle

@@ -91,14 +91,13 @@ private:
                 sound.Alert();
                 continue;
             }
-            const int fd = OpenRegularFile(request.Path);
-            if (fd < 0) {
+            const TDescriptor file = OpenRegularFile(request.Path);
+            if (!file) {
                 sound.Alert();
                 continue;
             }
             // Named for the desktop in UTF-8, whatever the folder's bytes.
-            sound.Play(fd, QFile::decodeName(QByteArray::fromStdString(request.Path)).toStdString());
-            close(fd);
+            sound.Play(file.Get(), QFile::decodeName(QByteArray::fromStdString(request.Path)).toStdString());
         }
     }
 

@@ -5,6 +5,8 @@
 // The sound process can hang in a frozen sound server or die without taking
 // the game with it.
 
+#include "files/Descriptor.h"
+
 #include <cerrno>
 #include <cstddef>
 #include <cstring>
@@ -49,9 +51,9 @@ inline bool SendRequest(int socket, char kind, int fd, const std::string& name =
     return n == static_cast<long>(packet.size());
 }
 
-// Waits for the next request: its kind and, for a play, the file (-1 when
+// Waits for the next request: its kind and, for a play, the file (none when
 // none came) and its name. False once the game has closed its end.
-inline bool ReceiveRequest(int socket, char& kind, int& fd, std::string& name)
+inline bool ReceiveRequest(int socket, char& kind, TDescriptor& file, std::string& name)
 {
     char packet[1 + kMaxName];
     iovec iov{packet, sizeof packet};
@@ -69,10 +71,13 @@ inline bool ReceiveRequest(int socket, char& kind, int& fd, std::string& name)
         return false;
     kind = packet[0];
     name.assign(packet + 1, static_cast<std::size_t>(n) - 1);
-    fd = -1;
+    file.Reset();
     for (cmsghdr* c = CMSG_FIRSTHDR(&msg); c; c = CMSG_NXTHDR(&msg, c)) {
-        if (c->cmsg_level == SOL_SOCKET && c->cmsg_type == SCM_RIGHTS && c->cmsg_len == CMSG_LEN(sizeof(int)))
+        if (c->cmsg_level == SOL_SOCKET && c->cmsg_type == SCM_RIGHTS && c->cmsg_len == CMSG_LEN(sizeof(int))) {
+            int fd;
             std::memcpy(&fd, CMSG_DATA(c), sizeof(int));
+            file.Reset(fd);
+        }
     }
     return true;
 }

@@ -224,11 +224,11 @@ std::optional<std::vector<unsigned char>> ValidatedCue(const unsigned char* data
     return out;
 }
 
-int CheckedCueCopy(int fd)
+TDescriptor CheckedCueCopy(int fd)
 {
     const auto bytes = ReadOpenFile(fd, kMaxCueFileBytes);
     const auto checked = bytes ? ValidatedCue(bytes->data(), bytes->size()) : std::nullopt;
-    return checked ? MemoryFile(*checked) : -1;
+    return checked ? MemoryFile(*checked) : TDescriptor();
 }
 
 } // namespace quindle

@@ -2,6 +2,8 @@
 
 // The check of a cue file's bytes, run in the sound process.
 
+#include "files/Descriptor.h"
+
 #include <cstddef>
 #include <optional>
 #include <vector>
@@ -22,8 +24,8 @@ constexpr std::size_t kMaxCuePcmBytes = 32 * 1024 * 1024;
 std::optional<std::vector<unsigned char>> ValidatedCue(const unsigned char* data, std::size_t size);
 
 // What the sound process plays for a cue file it is handed: the file's
-// bytes checked and rewritten as above, in an anonymous file; -1 when they
-// are not a playable WAV. The caller closes both.
-int CheckedCueCopy(int fd);
+// bytes checked and rewritten as above, in an anonymous file; none when
+// they are not a playable WAV.
+TDescriptor CheckedCueCopy(int fd);
 
 } // namespace quindle

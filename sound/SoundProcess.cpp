@@ -29,12 +29,12 @@ void TSoundProcess::Send(char kind, int fd, const std::string& name)
 {
     if (FPid < 0 && !Start())
         return;
-    if (cue::SendRequest(FSocket, kind, fd, name))
+    if (cue::SendRequest(FSocket.Get(), kind, fd, name))
         return;
     // Dead or not taking requests: a fresh process gets this one.
     Stop();
     if (Start())
-        cue::SendRequest(FSocket, kind, fd, name);
+        cue::SendRequest(FSocket.Get(), kind, fd, name);
 }
 
 bool TSoundProcess::Start()
@@ -44,12 +44,14 @@ bool TSoundProcess::Start()
     int pair[2];
     if (socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, pair) != 0)
         return false;
-    setsockopt(pair[0], SOL_SOCKET, SO_SNDBUF, &kSendBuffer, sizeof kSendBuffer);
+    TDescriptor ours(pair[0]);
+    const TDescriptor theirs(pair[1]);
+    setsockopt(ours.Get(), SOL_SOCKET, SO_SNDBUF, &kSendBuffer, sizeof kSendBuffer);
 
     posix_spawn_file_actions_t actions;
     posix_spawnattr_t attr;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pair[1], STDIN_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, theirs.Get(), STDIN_FILENO);
     posix_spawnattr_init(&attr);
     // Not the game's blocked or ignored signals: SIGTERM must end it.
     sigset_t none, all;
@@ -63,21 +65,16 @@ bool TSoundProcess::Start()
     const int rc = posix_spawn(&pid, FHelper.c_str(), &actions, &attr, argv, environ);
     posix_spawn_file_actions_destroy(&actions);
     posix_spawnattr_destroy(&attr);
-    close(pair[1]);
-    if (rc != 0) {
-        close(pair[0]);
+    if (rc != 0)
         return false;
-    }
     FPid = pid;
-    FSocket = pair[0];
+    FSocket = std::move(ours);
     return true;
 }
 
 void TSoundProcess::Stop()
 {
-    if (FSocket >= 0)
-        close(FSocket);
-    FSocket = -1;
+    FSocket.Reset();
     if (FPid < 0)
         return;
     // Killed, not asked: a process stuck in the sound server would not answer.

@@ -2,6 +2,8 @@
 
 // The separate process the cues are played in.
 
+#include "files/Descriptor.h"
+
 #include <string>
 #include <sys/types.h>
 
@@ -33,7 +35,7 @@ private:
 
     std::string FHelper;
     pid_t FPid = -1;
-    int FSocket = -1;
+    TDescriptor FSocket;
 };
 
 } // namespace quindle

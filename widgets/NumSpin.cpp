@@ -1,10 +1,11 @@
 #include "widgets/NumSpin.h"
 
-#include "controls/KeyText.h"
+#include "controls/Keys.h"
 #include "controls/StoreChanged.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
+#include <QScopedValueRollback>
 #include <QLocale>
 #include <QMenu>
 #include <QStyle>
@@ -168,12 +169,7 @@ void TNumSpinEdit::Step(double delta)
 {
     const QString before = text();
     {
-        // Reset even when a text slot throws.
-        struct Guard {
-            bool& flag;
-            ~Guard() { flag = false; }
-        } guard{FStepping};
-        FStepping = true;
+        const QScopedValueRollback stepping(FStepping, true);  // reset even when a text slot throws
         setValue(Value() + delta);
     }
     if (text().compare(before, Qt::CaseInsensitive) != 0) {
@@ -246,7 +242,7 @@ void TNumSpinEdit::keyPressEvent(QKeyEvent* event)
     }
     QKeyEvent changed(event->type(), key, event->modifiers(), QString(), event->isAutoRepeat(), event->count());
     QKeyEvent& e = key == event->key() ? *event : changed;
-    const auto mods = e.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const auto mods = CommandModifiers(e.modifiers());
     event->accept();  // keys stay here unless they are dialog keys
     if (mods == Qt::AltModifier || (mods & Qt::MetaModifier))
         return;  // menu keys, not typing

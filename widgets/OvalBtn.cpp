@@ -1,5 +1,7 @@
 #include "widgets/OvalBtn.h"
 
+#include "controls/StoreChanged.h"
+
 #include <QAccessible>
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -63,7 +65,7 @@ void TOvalButton::Click()
 }
 
 // --- Properties ------------------------------------------------------------
-// Each setter repaints, also when the value is unchanged.
+// Each setter stores, then repaints, also when the value is unchanged.
 
 void TOvalButton::setCaption(const QString& caption)
 {
@@ -99,7 +101,11 @@ void TOvalButton::setDown(bool down)
     Invalidate();
 }
 
-void TOvalButton::setEndColor(TColor color) { StoreInvalidate(FEndColor, color); }
+void TOvalButton::setEndColor(TColor color)
+{
+    FEndColor = color;
+    Invalidate();
+}
 
 void TOvalButton::setFlat(bool flat)
 {
@@ -108,9 +114,17 @@ void TOvalButton::setFlat(bool flat)
     Invalidate();
 }
 
-void TOvalButton::setCaptionFont(const QFont& font) { StoreInvalidate(FFont, font); }
+void TOvalButton::setCaptionFont(const QFont& font)
+{
+    FFont = font;
+    Invalidate();
+}
 
-void TOvalButton::setFontColor(TColor color) { StoreInvalidate(FFontColor, color); }
+void TOvalButton::setFontColor(TColor color)
+{
+    FFontColor = color;
+    Invalidate();
+}
 
 void TOvalButton::setGlyphImage(const QImage& glyph)
 {
@@ -120,20 +134,48 @@ void TOvalButton::setGlyphImage(const QImage& glyph)
     Invalidate();
 }
 
-void TOvalButton::setGlyphLayout(TLayout layout) { StoreInvalidate(FLayout, layout); }
+void TOvalButton::setGlyphLayout(TLayout layout)
+{
+    FLayout = layout;
+    Invalidate();
+}
 
-void TOvalButton::setMargin(int margin) { StoreInvalidate(FMargin, margin); }
+void TOvalButton::setMargin(int margin)
+{
+    FMargin = margin;
+    Invalidate();
+}
 
 // The cell width divides by the count.
-void TOvalButton::setNumGlyphs(int count) { StoreInvalidate(FNumGlyphs, std::clamp(count, 1, 4)); }
+void TOvalButton::setNumGlyphs(int count)
+{
+    FNumGlyphs = std::clamp(count, 1, 4);
+    Invalidate();
+}
 
-void TOvalButton::setSpacing(int spacing) { StoreInvalidate(FSpacing, spacing); }
+void TOvalButton::setSpacing(int spacing)
+{
+    FSpacing = spacing;
+    Invalidate();
+}
 
-void TOvalButton::setStartColor(TColor color) { StoreInvalidate(FStartColor, color); }
+void TOvalButton::setStartColor(TColor color)
+{
+    FStartColor = color;
+    Invalidate();
+}
 
-void TOvalButton::setTransparent(bool transparent) { StoreInvalidate(FTransparent, transparent); }
+void TOvalButton::setTransparent(bool transparent)
+{
+    FTransparent = transparent;
+    Invalidate();
+}
 
-void TOvalButton::setTransparentColor(TColor color) { StoreInvalidate(FTransparentColor, color); }
+void TOvalButton::setTransparentColor(TColor color)
+{
+    FTransparentColor = color;
+    Invalidate();
+}
 
 void TOvalButton::setHint(const QString& hint)
 {

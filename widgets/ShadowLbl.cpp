@@ -1,5 +1,6 @@
 #include "widgets/ShadowLbl.h"
 
+#include "controls/StoreChanged.h"
 #include "paint/AccelText.h"
 
 #include <QAccessible>
@@ -10,18 +11,10 @@
 
 #include <algorithm>
 #include <utility>
-#include <vector>
 
 namespace quindle {
 
 namespace {
-// Innermost last.
-std::vector<TShadowLabelFitBatch*>& ActiveBatches()
-{
-    static std::vector<TShadowLabelFitBatch*> batches;
-    return batches;
-}
-
 // Tells assistive tools that the text read out changed: its name, and its
 // text as a whole replaced. A label in a hidden window keeps quiet.
 void AnnounceText(TCustomShadowLabel* label, const QString& before)
@@ -78,28 +71,46 @@ TCustomShadowLabel::TCustomShadowLabel(QWidget* parent) : TGraphicControl(parent
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FocusMoved(now); });
 }
 
+// Every setter stores, returns early when nothing changed, then refits,
+// repaints and announces as the property needs.
+
 void TCustomShadowLabel::setCaption(const QString& caption)
 {
-    if (caption == FCaption)
-        return;
     const QString before = PlainCaption();
-    FCaption = caption;
-    Invalidate();
+    if (!StoreChanged(FCaption, caption))
+        return;
     FitToText();
+    Invalidate();
     AnnounceText(this, before);
 }
 
-void TCustomShadowLabel::setAlignment(TAlignment alignment) { ChangeInvalidate(FAlignment, alignment); }
+void TCustomShadowLabel::setAlignment(TAlignment alignment)
+{
+    if (!StoreChanged(FAlignment, alignment))
+        return;
+    Invalidate();
+}
 
 void TCustomShadowLabel::setAutoSize(bool autoSize)
 {
-    if (StoreChanged(FAutoSize, autoSize))
-        FitToText();
+    if (!StoreChanged(FAutoSize, autoSize))
+        return;
+    FitToText();
 }
 
-void TCustomShadowLabel::setTextLayout(TTextLayout layout) { ChangeInvalidate(FLayout, layout); }
+void TCustomShadowLabel::setTextLayout(TTextLayout layout)
+{
+    if (!StoreChanged(FLayout, layout))
+        return;
+    Invalidate();
+}
 
-void TCustomShadowLabel::setShadowColor(TColor color) { ChangeInvalidate(FShadowColor, color); }
+void TCustomShadowLabel::setShadowColor(TColor color)
+{
+    if (!StoreChanged(FShadowColor, color))
+        return;
+    Invalidate();
+}
 
 void TCustomShadowLabel::setShadowSize(int size)
 {
@@ -119,21 +130,26 @@ void TCustomShadowLabel::setShadowPos(TShadowPosition pos)
 
 void TCustomShadowLabel::setWordWrap(bool wordWrap)
 {
-    if (StoreChanged(FWordWrap, wordWrap))
-        FitToText();
+    if (!StoreChanged(FWordWrap, wordWrap))
+        return;
+    FitToText();
 }
 
 void TCustomShadowLabel::setShowAccelChar(bool show)
 {
-    if (show == FShowAccelChar)
-        return;
     const QString before = PlainCaption();
-    FShowAccelChar = show;
+    if (!StoreChanged(FShowAccelChar, show))
+        return;
     Invalidate();
     AnnounceText(this, before);
 }
 
-void TCustomShadowLabel::setShowFocus(bool show) { ChangeInvalidate(FShowFocus, show); }
+void TCustomShadowLabel::setShowFocus(bool show)
+{
+    if (!StoreChanged(FShowFocus, show))
+        return;
+    Invalidate();
+}
 
 void TCustomShadowLabel::setTransparent(bool transparent)
 {
@@ -157,16 +173,26 @@ TColor TCustomShadowLabel::Color() const { return FParentColor ? ContainerColor(
 
 void TCustomShadowLabel::setColor(TColor color)
 {
-    if (color == FColor && !FParentColor)
+    // An own colour, even the same one, ends following the container.
+    const bool followed = std::exchange(FParentColor, false);
+    if (!StoreChanged(FColor, color) && !followed)
         return;
-    FColor = color;
-    FParentColor = false;
     Invalidate();
 }
 
-void TCustomShadowLabel::setParentColor(bool parentColor) { ChangeInvalidate(FParentColor, parentColor); }
+void TCustomShadowLabel::setParentColor(bool parentColor)
+{
+    if (!StoreChanged(FParentColor, parentColor))
+        return;
+    Invalidate();
+}
 
-void TCustomShadowLabel::setFontColor(TColor color) { ChangeInvalidate(FFontColor, color); }
+void TCustomShadowLabel::setFontColor(TColor color)
+{
+    if (!StoreChanged(FFontColor, color))
+        return;
+    Invalidate();
+}
 
 void TCustomShadowLabel::setParentFont(bool parentFont)
 {
@@ -285,12 +311,21 @@ void TCustomShadowLabel::FitToText()
     updateGeometry();  // a layout, where there is one, asks for the hint again
     if (!FAutoSize)
         return;
-    if (FFitHeld)
-        return;
-    const std::vector<TShadowLabelFitBatch*>& batches = ActiveBatches();
-    for (auto batch = batches.rbegin(); batch != batches.rend(); ++batch)
-        if ((*batch)->Hold(this))
-            return;
+    // A window being built sets font and caption one at a time, and each fit
+    // on the way would measure with a font that may never be drawn.
+    FFitPending = !isVisible();
+    if (!FFitPending)
+        Fit();
+}
+
+void TCustomShadowLabel::EnsureFitted()
+{
+    if (std::exchange(FFitPending, false))
+        Fit();
+}
+
+void TCustomShadowLabel::Fit()
+{
     const QSize fitted = sizeHint();
     int x = this->x();
     TAlignment effective = FAlignment;
@@ -299,39 +334,6 @@ void TCustomShadowLabel::FitToText()
     if (effective == taRightJustify)
         x += Width() - fitted.width();
     setGeometry(x, y(), fitted.width(), fitted.height());
-}
-
-TShadowLabelFitBatch::TShadowLabelFitBatch(const QWidget* root) : FRoot(root), FEveryLabel(!root)
-{
-    ActiveBatches().push_back(this);
-}
-
-TShadowLabelFitBatch::~TShadowLabelFitBatch()
-{
-    std::erase(ActiveBatches(), this);
-    // A label held here may now be held by an enclosing batch.
-    for (const QPointer<TCustomShadowLabel>& label : std::exchange(FHeld, {}))
-        if (label) {
-            label->FFitHeld = false;
-            label->FitToText();
-        }
-}
-
-void TShadowLabelFitBatch::Discard()
-{
-    std::erase(ActiveBatches(), this);
-    for (const QPointer<TCustomShadowLabel>& label : std::exchange(FHeld, {}))
-        if (label)
-            label->FFitHeld = false;
-}
-
-bool TShadowLabelFitBatch::Hold(TCustomShadowLabel* label)
-{
-    if (!FEveryLabel && !(FRoot && FRoot->isAncestorOf(label)))
-        return false;
-    label->FFitHeld = true;
-    FHeld.push_back(label);
-    return true;
 }
 
 bool TCustomShadowLabel::InForeground() { return QApplication::activeWindow() != nullptr; }
@@ -390,6 +392,7 @@ void TCustomShadowLabel::mouseReleaseEvent(QMouseEvent* event)
 
 void TCustomShadowLabel::showEvent(QShowEvent* event)
 {
+    EnsureFitted();  // before the first paint
     TGraphicControl::showEvent(event);
     RefreshHover();
 }

@@ -9,11 +9,7 @@
 #include <QMetaObject>
 #include <QPointer>
 
-#include <vector>
-
 namespace quindle {
-
-class TShadowLabelFitBatch;
 
 // A windowless label drawing its caption over a shifted copy in a shadow
 // colour, and sizing itself to the text.
@@ -86,9 +82,12 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
     // With AutoSize, takes on sizeHint(), keeping the right edge when the
-    // text is right-aligned and the left edge otherwise. Held back while a
-    // TShadowLabelFitBatch lives.
+    // text is right-aligned and the left edge otherwise. A hidden label
+    // waits until it is shown or EnsureFitted() is called.
     void FitToText();
+    // Carries out a fit that waits for the showing, for whoever needs the
+    // size of a label not shown yet.
+    void EnsureFitted();
     void RefreshHover();
     bool DialogChar(QChar c) override;
 
@@ -115,7 +114,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    friend class TShadowLabelFitBatch;
+    void Fit();
     void FocusMoved(QWidget* now);
     static bool InForeground();
 
@@ -133,7 +132,7 @@ private:
     bool FPartnerFocused = false;
     bool FHovered = false;
     bool FLeftButtonHeld = false;
-    bool FFitHeld = false;
+    bool FFitPending = false;
     int FTextIndentLeft = 0;
     int FTextIndentRight = 0;
 
@@ -144,29 +143,6 @@ private:
     QString FHint;
     bool FShowHint = false;
     bool FParentShowHint = true;
-};
-
-// While one lives, the shadow labels inside root (every label, without a
-// root) hold back fitting themselves to their text, and each fits once when
-// it ends. A layout being built sets a label's font and caption one at a
-// time, and every fit on the way may load a font that is never drawn.
-class TShadowLabelFitBatch {
-public:
-    explicit TShadowLabelFitBatch(const QWidget* root = nullptr);
-    ~TShadowLabelFitBatch();
-    TShadowLabelFitBatch(const TShadowLabelFitBatch&) = delete;
-    TShadowLabelFitBatch& operator=(const TShadowLabelFitBatch&) = delete;
-
-    // Ends it without fitting: the labels go with their window.
-    void Discard();
-
-private:
-    friend class TCustomShadowLabel;
-    bool Hold(TCustomShadowLabel* label);
-
-    QPointer<const QWidget> FRoot;
-    bool FEveryLabel;
-    std::vector<QPointer<TCustomShadowLabel>> FHeld;
 };
 
 // Draws text in shadowRGB at an offset of shadowSize pixels towards pos, then

@@ -67,32 +67,24 @@ int PlayFile(ca_context* ctx, int fd, const std::string& name)
 int main()
 {
     ca_context* ctx = nullptr;
-    int playing = -1; // kept open while it may still play
+    quindle::TDescriptor playing; // kept open while it may still play
     char kind;
-    int fd;
+    quindle::TDescriptor file;
     std::string name;
-    while (quindle::cue::ReceiveRequest(STDIN_FILENO, kind, fd, name)) {
+    while (quindle::cue::ReceiveRequest(STDIN_FILENO, kind, file, name)) {
         if (!ctx)
             ctx = Connect();
-        if (!ctx) { // no server: the game plays silently
-            if (fd >= 0)
-                close(fd);
+        if (!ctx) // no server: the game plays silently
             continue;
-        }
-        if (kind == quindle::cue::kPlay && fd >= 0) {
-            const int checked = quindle::CheckedCueCopy(fd);
-            close(fd);
-            fd = checked;
-        }
+        if (kind == quindle::cue::kPlay && file)
+            file = quindle::CheckedCueCopy(file.Get());
         ca_context_cancel(ctx, kCueId);
         int rc = CA_SUCCESS;
-        if (kind == quindle::cue::kPlay && fd >= 0)
-            rc = PlayFile(ctx, fd, name);
+        if (kind == quindle::cue::kPlay && file)
+            rc = PlayFile(ctx, file.Get(), name);
         else
             rc = PlayBell(ctx);
-        if (playing >= 0)
-            close(playing);
-        playing = fd;
+        playing = std::move(file);
         if (IsServerError(rc)) {
             ca_context_destroy(ctx);
             ctx = nullptr;

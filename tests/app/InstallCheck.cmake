@@ -16,7 +16,7 @@ function(check_tree root exec)
   set(files games/quindle libexec/quindle/quindle_cues share/metainfo/org.quindle.quindle.metainfo.xml
       share/icons/hicolor/scalable/apps/quindle.svg share/man/man6/quindle.6.gz
       share/doc/quindle/copyright share/doc/quindle/changelog.gz)
-  foreach(cue left.wav ok.wav uhoh.wav applause.wav cool.avi)
+  foreach(cue ${GAME_FILES})
     list(APPEND files share/quindle/${cue})
   endforeach()
   foreach(size 16 24 32 48 64 128 256)

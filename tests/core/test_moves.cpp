@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 using namespace quindle;
@@ -65,9 +66,17 @@ TEST_P(SlideTable, BoardCounterAndReport)
     const SlideCase& c = GetParam();
     TBoard board;
     board.Load(c.before);
-    EXPECT_EQ(board.Click(c.row, c.column), (TOutcome{c.slide, 0}));
+    const TOutcome outcome = board.Click(c.row, c.column);
+    EXPECT_EQ(outcome.Slide, c.slide);
+    EXPECT_EQ(outcome.Reached, 0);
+    // A slide names the tile's old cell and the blank it filled.
+    const bool moved = c.slide == TSlide::Accepted;
+    const auto firstBlank = std::find(c.before.begin(), c.before.end(), 0) - c.before.begin();
+    EXPECT_EQ(outcome.From, (moved ? TCell{c.row, c.column} : TCell{}));
+    EXPECT_EQ(outcome.To, (moved ? TCell{int(firstBlank / 4 + 1), int(firstBlank % 4 + 1)} : TCell{}));
+    EXPECT_EQ(outcome.Moves, moved ? 1 : 0);
     EXPECT_EQ(BoardOf(board), c.after);
-    EXPECT_EQ(board.Movimientos(), c.slide == TSlide::Accepted ? 1 : 0);
+    EXPECT_EQ(board.Movimientos(), outcome.Moves);
     EXPECT_EQ(std::pair(board.Fila(), board.Columna()), std::pair(c.row, c.column));
 }
 
@@ -78,7 +87,7 @@ TEST(Slide, NoClickYetTouchesNoCell)
 {
     TBoard board;
     EXPECT_EQ(std::pair(board.Fila(), board.Columna()), std::pair(0, 0));
-    EXPECT_EQ(board.ChecaBoton(), (TOutcome{TSlide::Refused, 0}));
+    EXPECT_EQ(board.ChecaBoton(), (TOutcome{.Slide = TSlide::Refused}));
     EXPECT_EQ(board.Movimientos(), 0);
 }
 
@@ -87,8 +96,9 @@ TEST(Slide, SameButtonTwiceThenTheTilesNewCell)
     TBoard board;
     board.Load(kMiddleBlank);
     EXPECT_EQ(board.Click(3, 3).Slide, TSlide::Accepted);
-    EXPECT_EQ(board.Click(3, 3).Slide, TSlide::Refused);  // now the blank
-    EXPECT_EQ(board.Click(2, 3).Slide, TSlide::Accepted);  // slides back
+    EXPECT_EQ(board.Click(3, 3), (TOutcome{.Slide = TSlide::Refused, .Moves = 1}));  // now the blank
+    EXPECT_EQ(board.Click(2, 3),  // slides back
+              (TOutcome{.Slide = TSlide::Accepted, .From = {2, 3}, .To = {3, 3}, .Moves = 2}));
     EXPECT_EQ(BoardOf(board), kMiddleBlank);
     EXPECT_EQ(board.Movimientos(), 2);
 }
@@ -131,6 +141,9 @@ TEST(Searches, FirstMatchInRowMajorOrder)
     EXPECT_EQ(std::pair(row, column), std::pair(2, 3));
     EXPECT_FALSE(board.encontradox(8, row, column));
     EXPECT_EQ(std::pair(row, column), std::pair(0, 0));
+    EXPECT_EQ(board.Blank(), (TCell{2, 3}));
+    board.Load({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16});
+    EXPECT_EQ(board.Blank(), std::nullopt);
 }
 
 } // namespace

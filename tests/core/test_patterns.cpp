@@ -93,9 +93,9 @@ TEST(WinCheck, EveryStepOnAWonBoardWinsAgainEvenARefusedOne)
     board.Load(kTargets[1].cells);
     EXPECT_EQ(board.Click(4, 4), (TOutcome{TSlide::Refused, 2}));  // the blank itself
     EXPECT_EQ(board.Click(1, 1), (TOutcome{TSlide::Refused, 2}));
-    EXPECT_EQ(board.Click(4, 3), (TOutcome{TSlide::Accepted, 0}));
+    EXPECT_EQ(board.Click(4, 3), (TOutcome{TSlide::Accepted, 0, {4, 3}, {4, 4}, 1}));
     EXPECT_EQ(board.Tag(), 2);
-    EXPECT_EQ(board.Click(4, 4), (TOutcome{TSlide::Accepted, 2}));  // and back again
+    EXPECT_EQ(board.Click(4, 4), (TOutcome{TSlide::Accepted, 2, {4, 4}, {4, 3}, 2}));  // and back again
 }
 
 } // namespace

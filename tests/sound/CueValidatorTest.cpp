@@ -185,15 +185,12 @@ TEST_F(RegularFileTest, NeitherAPipeNorAHugeSparseFileHoldsItUp)
 TEST(CheckedCueCopy, PlaysTheCheckedBytesOfAnOpenFileOrNothing)
 {
     auto copyOf = [](const std::vector<unsigned char>& bytes) -> std::optional<std::vector<unsigned char>> {
-        const int in = quindle::MemoryFile(bytes);  // its offset is at the end
-        EXPECT_GE(in, 0);
-        const int out = quindle::CheckedCueCopy(in);
-        close(in);
-        if (out < 0)
+        const quindle::TDescriptor in = quindle::MemoryFile(bytes);  // its offset is at the end
+        EXPECT_TRUE(in);
+        const quindle::TDescriptor out = quindle::CheckedCueCopy(in.Get());
+        if (!out)
             return std::nullopt;
-        auto read = quindle::ReadOpenFile(out, std::numeric_limits<std::size_t>::max());
-        close(out);
-        return read;
+        return quindle::ReadOpenFile(out.Get(), std::numeric_limits<std::size_t>::max());
     };
     const std::vector<unsigned char> six = WavBytes(6, 16, 800, 8000, 5);
     EXPECT_EQ(copyOf(six), ValidatedCue(six.data(), six.size()));
@@ -202,7 +199,6 @@ TEST(CheckedCueCopy, PlaysTheCheckedBytesOfAnOpenFileOrNothing)
 
     int pipeEnds[2];
     ASSERT_EQ(pipe(pipeEnds), 0);
-    EXPECT_EQ(quindle::CheckedCueCopy(pipeEnds[0]), -1);  // never waits for a writer
-    close(pipeEnds[0]);
-    close(pipeEnds[1]);
+    const quindle::TDescriptor reader(pipeEnds[0]), writer(pipeEnds[1]);
+    EXPECT_FALSE(quindle::CheckedCueCopy(reader.Get()));  // never waits for a writer
 }

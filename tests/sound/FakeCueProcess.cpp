@@ -55,16 +55,14 @@ int main()
         for (;;)
             pause();
     char kind;
-    int fd;
+    quindle::TDescriptor file;
     std::string name;
-    while (quindle::cue::ReceiveRequest(STDIN_FILENO, kind, fd, name)) {
-        const int checked = kind == quindle::cue::kPlay && fd >= 0 ? quindle::CheckedCueCopy(fd) : -1;
-        if (checked < 0)
+    while (quindle::cue::ReceiveRequest(STDIN_FILENO, kind, file, name)) {
+        const quindle::TDescriptor checked =
+            kind == quindle::cue::kPlay && file ? quindle::CheckedCueCopy(file.Get()) : quindle::TDescriptor();
+        if (!checked)
             Log("alert");
         else
-            LogPlay(checked, name);
-        for (int open : {fd, checked})
-            if (open >= 0)
-                close(open);
+            LogPlay(checked.Get(), name);
     }
 }

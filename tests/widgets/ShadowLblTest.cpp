@@ -75,6 +75,7 @@ struct ShadowLabel : ::testing::Test {
     ShadowLabel()
     {
         host.resize(200, 120);
+        host.show();  // a hidden label waits to fit until it shows
         label->move(10, 20);
         label->setFont(sans);
     }
@@ -344,6 +345,8 @@ TEST_F(ShadowLabel, FocusRectangleFollowsThePartnerUntilItIsDestroyed)
     other->move(100, 60);
     auto* partner = new QLineEdit(&host);
     partner->move(100, 20);
+    other->show();
+    partner->show();
     label->setCaption("&Name");
     label->setShowFocus(true);
     label->setFocusControl(partner);
@@ -419,6 +422,7 @@ TEST_F(ShadowLabel, TransparentShowsTheContainerAroundTheGlyphs)
 TEST_F(ShadowLabel, ContainerFontChangesRefit)
 {
     TShadowLabel inherits(&host);
+    inherits.show();
     inherits.setCaption("Text");
     EXPECT_TRUE(inherits.ParentFont());
     host.setFont(PixelFont("MS Sans Serif", 24));
@@ -467,9 +471,9 @@ TEST_F(ShadowLabel, IsStaticTextNamedByItsShownCaption)
 
 } // namespace
 
-// A batch defers fitting, never changes its outcome: held labels end up
-// exactly where labels fitted along the way do.
-TEST_F(ShadowLabel, BatchedLabelsFitOnceAtTheEndAsIfFittedAlongTheWay)
+// A hidden label fits once, when it is first shown or its size is asked
+// for, and ends up exactly where a label fitted along the way does.
+TEST_F(ShadowLabel, AHiddenLabelFitsOnItsFirstShowingAsIfFittedAlongTheWay)
 {
     auto build = [&](TShadowLabel& l) {
         l.setGeometry(30, 40, 65, 17);
@@ -478,39 +482,21 @@ TEST_F(ShadowLabel, BatchedLabelsFitOnceAtTheEndAsIfFittedAlongTheWay)
         l.setCaption("Second\tcaption");
         l.setShadowSize(3);
     };
+    Show();
     TShadowLabel direct(&host);
+    direct.show();
     build(direct);
+    EXPECT_NE(direct.size(), QSize(65, 17));
 
-    TShadowLabel held(&host);
-    QWidget otherWindow;
-    TShadowLabel outside(&otherWindow);
-    const auto* rootOfHeld = &host;
-    {
-        const TShadowLabelFitBatch everyLabel;
-        {
-            const TShadowLabelFitBatch onlyHost(rootOfHeld);
-            build(held);
-            EXPECT_EQ(held.geometry(), QRect(30, 40, 65, 17));
-            outside.setCaption("Fits in the outer batch");  // not inside host
-        }
-        // The inner batch has ended; the outer one now holds it.
-        EXPECT_EQ(held.geometry(), QRect(30, 40, 65, 17));
-        EXPECT_EQ(outside.size(), QSize(65, 17));
+    TShadowLabel shown(&host), asked(&host);
+    for (TShadowLabel* hidden : {&shown, &asked}) {
+        build(*hidden);
+        EXPECT_EQ(hidden->geometry(), QRect(30, 40, 65, 17));
     }
-    EXPECT_EQ(held.geometry(), direct.geometry());
-    EXPECT_EQ(outside.width(), W("Fits in the outer batch") + 2);
-}
-
-TEST_F(ShadowLabel, ABatchOutlivesItsLabelsAndDiscardingLeavesThemUnfitted)
-{
-    auto* gone = new TShadowLabel(&host);
-    TShadowLabel kept(&host);
-    TShadowLabelFitBatch batch(&host);
-    gone->setCaption("Deleted while held");
-    kept.setCaption("Never fitted");
-    delete gone;
-    batch.Discard();
-    EXPECT_EQ(kept.size(), QSize(65, 17));
-    kept.setCaption("Fits again");  // nothing holds it any more
-    EXPECT_EQ(kept.width(), W("Fits again") + 2);
+    shown.show();
+    asked.EnsureFitted();
+    EXPECT_EQ(shown.geometry(), direct.geometry());
+    EXPECT_EQ(asked.geometry(), direct.geometry());
+    asked.setCaption("Fits again");  // still hidden: waits again
+    EXPECT_EQ(asked.geometry(), direct.geometry());
 }

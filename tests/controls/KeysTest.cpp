@@ -1,4 +1,4 @@
-#include "controls/KeyText.h"
+#include "controls/Keys.h"
 
 #include <QKeyEvent>
 
@@ -29,6 +29,27 @@ INSTANTIATE_TEST_SUITE_P(Keys, TypedCharTest,
         KeyCase{Qt::Key_Backtab, Qt::ShiftModifier, "", 9}, KeyCase{Qt::Key_A, Qt::ControlModifier, "\x01", 1},
         KeyCase{Qt::Key_Z, Qt::ControlModifier, "", 26}, KeyCase{Qt::Key_5, Qt::ControlModifier, "5", 0},
         KeyCase{Qt::Key_Delete, Qt::NoModifier, "\x7f", 0}, KeyCase{Qt::Key_Left, Qt::NoModifier, "", 0}));
+
+TEST(CommandKeys, CtrlAltAndMetaMakeAKeyACommandAndOnlyAltF4Closes)
+{
+    const struct {
+        Qt::KeyboardModifiers mods;
+        bool plain, closesOnF4;
+    } cases[] = {
+        {Qt::NoModifier, true, false},
+        {Qt::ShiftModifier | Qt::KeypadModifier, true, false},
+        {Qt::AltModifier, false, true},
+        {Qt::AltModifier | Qt::ShiftModifier, false, true},
+        {Qt::AltModifier | Qt::ControlModifier, false, false},
+        {Qt::ControlModifier, false, false},
+        {Qt::MetaModifier, false, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(quindle::IsPlainKey(c.mods), c.plain) << c.mods;
+        EXPECT_EQ(quindle::IsCloseShortcut(Qt::Key_F4, c.mods), c.closesOnF4) << c.mods;
+        EXPECT_FALSE(quindle::IsCloseShortcut(Qt::Key_F3, c.mods));
+    }
+}
 
 TEST(DialogKeys, AreTheOnesAFieldPassesOn)
 {

@@ -1,8 +1,20 @@
-#include "controls/KeyText.h"
+#include "controls/Keys.h"
 
 #include <QKeyEvent>
 
 namespace quindle {
+
+Qt::KeyboardModifiers CommandModifiers(Qt::KeyboardModifiers modifiers)
+{
+    return modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+}
+
+bool IsPlainKey(Qt::KeyboardModifiers modifiers) { return !CommandModifiers(modifiers); }
+
+bool IsCloseShortcut(int key, Qt::KeyboardModifiers modifiers)
+{
+    return key == Qt::Key_F4 && (modifiers & (Qt::AltModifier | Qt::ControlModifier)) == Qt::AltModifier;
+}
 
 bool IsDialogKey(int key)
 {
@@ -12,7 +24,7 @@ bool IsDialogKey(int key)
 
 QChar TypedChar(const QKeyEvent& e)
 {
-    const auto mods = e.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const auto mods = CommandModifiers(e.modifiers());
     const int key = e.key();
     if (key == Qt::Key_Backspace)
         return QChar(mods & Qt::ControlModifier ? 127 : 8);
