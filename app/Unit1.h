@@ -27,7 +27,6 @@ public:
     explicit TMain(QWidget* parent = nullptr);
     ~TMain() override;
 
-    Ui::TMain& Controls() { return *ui; }
     TBoard& Board() { return FBoard; }
     const TBoard& Board() const { return FBoard; }
     // The arrangement last reached, as the win check recorded it.

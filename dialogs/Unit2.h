@@ -24,8 +24,6 @@ public:
     explicit TOKRightDlg(QWidget* parent = nullptr);
     ~TOKRightDlg() override;
 
-    Ui::TOKRightDlg& Controls() { return *ui; }
-
     // Shows a JPEG picture as the banner; a picture that does not decode
     // leaves the banner empty. Unless called first, the first showing loads
     // the game's own banner.

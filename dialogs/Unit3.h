@@ -22,8 +22,6 @@ public:
     // The game whose counters and last arrangement the dialog shows.
     void setGame(const TBoard* board) { FBoard = board; }
 
-    Ui::TGanador& Controls() { return *ui; }
-
 public slots:
     void OKBtnClick();
 

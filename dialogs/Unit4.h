@@ -18,8 +18,6 @@ public:
     explicit TOKBottomDlg(QWidget* parent = nullptr);
     ~TOKBottomDlg() override;
 
-    Ui::TOKBottomDlg& Controls() { return *ui; }
-
 public slots:
     void OKBtnClick();
     void CancelBtnClick();

@@ -2,9 +2,9 @@
 
 #include "app/Application.h"
 #include "app/Unit1.h"
+#include "controls/SpeedButton.h"
 #include "tests/support/RecordingCues.h"
 #include "tests/support/TestSupport.h"
-#include "ui_Unit1.h"
 
 #include <QAbstractButton>
 #include <QTest>
@@ -35,7 +35,11 @@ protected:
     }
 
     QTimer* Clock() { return quindle::Main->findChild<QTimer*>(QStringLiteral("Timer1")); }
-    quindle::Ui::TMain& ui() { return quindle::Main->Controls(); }
+    template <typename T>
+    T* Control(const char* name) const
+    {
+        return quindle::test::Named<T>(quindle::Main, name);
+    }
     QAbstractButton* TileButton(int n) { return quindle::Main->findChild<QAbstractButton*>(QStringLiteral("SpeedButton%1").arg(n)); }
     QString Tile(int n) { return TileButton(n)->text(); }
     void ClickTile(int n) { quindle::test::Click(TileButton(n)); }

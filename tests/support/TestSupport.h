@@ -1,15 +1,27 @@
 #pragma once
 
 #include <QImage>
+#include <QObject>
 #include <QRect>
 #include <QString>
 #include <QTemporaryDir>
 
 #include <functional>
 
+#include <gtest/gtest.h>
+
 class QWidget;
 
 namespace quindle::test {
+
+// The control of that object name under root; the test fails without one.
+template <typename T>
+T* Named(const QObject* root, const char* name)
+{
+    T* found = root->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
 
 // What the widget shows on its container: the container's pixels under the
 // widget's rectangle, so see-through parts show the container.

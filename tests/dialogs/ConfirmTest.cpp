@@ -1,7 +1,6 @@
 // The confirmation dialog: its answers and where it opens.
 #include "dialogs/Unit4.h"
 #include "tests/support/TestSupport.h"
-#include "ui_Unit4.h"
 #include "widgets/OvalBtn.h"
 #include "widgets/ShadowLbl.h"
 
@@ -18,7 +17,11 @@ namespace {
 class ConfirmTest : public ::testing::Test {
 protected:
     TOKBottomDlg dlg;
-    Ui::TOKBottomDlg& c = dlg.Controls();
+    template <typename T>
+    T* Control(const char* name)
+    {
+        return test::Named<T>(&dlg, name);
+    }
 
     int AnswerWith(std::function<void()> act)
     {
@@ -31,35 +34,35 @@ TEST_F(ConfirmTest, ShowsTheQuestionWithTwoButtons)
 {
     EXPECT_EQ(dlg.windowTitle(), "Hey!");
     EXPECT_EQ(dlg.size(), QSize(196, 214));
-    EXPECT_EQ(c.ShadowLabel1->Caption(), "Are you\nsure...");
-    EXPECT_EQ(c.ShadowLabel1->font().pixelSize(), 48);
-    EXPECT_EQ(c.OvalButton1->Caption(), "OK");
-    EXPECT_EQ(c.OvalButton2->Caption(), "CANCEL");
-    EXPECT_EQ(c.OvalButton1->geometry(), QRect(5, 176, 93, 32));
-    EXPECT_EQ(c.OvalButton2->geometry(), QRect(101, 176, 93, 32));
-    EXPECT_EQ(c.OvalButton1->NumGlyphs(), 2);
-    EXPECT_EQ(c.OvalButton1->TransparentColor(), clPurple);
-    EXPECT_EQ(c.OvalButton2->TransparentColor(), clSilver);
-    EXPECT_FALSE(c.OvalButton1->Glyph().isNull());
+    EXPECT_EQ(Control<quindle::TShadowLabel>("ShadowLabel1")->Caption(), "Are you\nsure...");
+    EXPECT_EQ(Control<quindle::TShadowLabel>("ShadowLabel1")->font().pixelSize(), 48);
+    EXPECT_EQ(Control<quindle::TOvalButton>("OvalButton1")->Caption(), "OK");
+    EXPECT_EQ(Control<quindle::TOvalButton>("OvalButton2")->Caption(), "CANCEL");
+    EXPECT_EQ(Control<quindle::TOvalButton>("OvalButton1")->geometry(), QRect(5, 176, 93, 32));
+    EXPECT_EQ(Control<quindle::TOvalButton>("OvalButton2")->geometry(), QRect(101, 176, 93, 32));
+    EXPECT_EQ(Control<quindle::TOvalButton>("OvalButton1")->NumGlyphs(), 2);
+    EXPECT_EQ(Control<quindle::TOvalButton>("OvalButton1")->TransparentColor(), clPurple);
+    EXPECT_EQ(Control<quindle::TOvalButton>("OvalButton2")->TransparentColor(), clSilver);
+    EXPECT_FALSE(Control<quindle::TOvalButton>("OvalButton1")->Glyph().isNull());
 }
 
 TEST_F(ConfirmTest, TheQuestionFitsItsTextWhenTheDialogFirstOpens)
 {
-    const QSize unfitted = c.ShadowLabel1->size();
+    const QSize unfitted = Control<quindle::TShadowLabel>("ShadowLabel1")->size();
     QSize opened;
     AnswerWith([&] {
-        opened = c.ShadowLabel1->size();
-        c.OvalButton1->Click();
+        opened = Control<quindle::TShadowLabel>("ShadowLabel1")->size();
+        Control<quindle::TOvalButton>("OvalButton1")->Click();
     });
-    EXPECT_EQ(opened, c.ShadowLabel1->sizeHint());
+    EXPECT_EQ(opened, Control<quindle::TShadowLabel>("ShadowLabel1")->sizeHint());
     EXPECT_NE(opened, unfitted);
 }
 
 TEST_F(ConfirmTest, OkAnswersOneAndEveryOtherWayTwo)
 {
-    EXPECT_EQ(AnswerWith([this] { Click(c.OvalButton1); }), TModalForm::mrOk);
+    EXPECT_EQ(AnswerWith([this] { Click(Control<quindle::TOvalButton>("OvalButton1")); }), TModalForm::mrOk);
     EXPECT_FALSE(dlg.isVisible());
-    EXPECT_EQ(AnswerWith([this] { Click(c.OvalButton2); }), TModalForm::mrCancel);
+    EXPECT_EQ(AnswerWith([this] { Click(Control<quindle::TOvalButton>("OvalButton2")); }), TModalForm::mrCancel);
     EXPECT_EQ(AnswerWith([this] { dlg.close(); }), TModalForm::mrCancel);  // the close box
 }
 
@@ -94,7 +97,7 @@ TEST_F(ConfirmTest, LettersAnswerAndAltF4Cancels)
 
 TEST_F(ConfirmTest, ATypedMnemonicPressesItsButton)
 {
-    c.OvalButton2->setCaption("CANCE&L");
+    Control<quindle::TOvalButton>("OvalButton2")->setCaption("CANCE&L");
     EXPECT_EQ(AnswerWith([this] {
                   QTest::keyClick(&dlg, Qt::Key_X);  // no button has it: nothing happens
                   QTest::keyClick(&dlg, Qt::Key_L);

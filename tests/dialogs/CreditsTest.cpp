@@ -3,11 +3,12 @@
 #include "dialogs/Unit2.h"
 #include "paint/JpegDecoder.h"
 #include "tests/support/TestSupport.h"
-#include "ui_Unit2.h"
 #include "widgets/OvalBtn.h"
 #include "widgets/ShadowLbl.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QScrollArea>
 #include <QFile>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -54,7 +55,11 @@ protected:
         FDialog = std::make_unique<TOKRightDlg>();
         ASSERT_EQ(FDialog->Timer1->interval(), 50);
     }
-    Ui::TOKRightDlg& C() { return FDialog->Controls(); }
+    template <typename T>
+    T* Control(const char* name)
+    {
+        return test::Named<T>(FDialog.get(), name);
+    }
     // Shows the dialog modally and runs `inside` once it is up and activated;
     // unless `ticking`, the timer is stopped first and the test ticks by hand.
     void Show(std::function<void()> inside, bool ticking = false)
@@ -89,15 +94,15 @@ protected:
 
 TEST_F(CreditsTest, TheTextColumn)
 {
-    const QStringList one = Lines(C().ShadowLabel1), two = Lines(C().ShadowLabel2), three = Lines(C().ShadowLabel3);
+    const QStringList one = Lines(Control<quindle::TShadowLabel>("ShadowLabel1")), two = Lines(Control<quindle::TShadowLabel>("ShadowLabel2")), three = Lines(Control<quindle::TShadowLabel>("ShadowLabel3"));
     ASSERT_EQ(one.size(), 50);
     ASSERT_EQ(two.size(), 49);
     ASSERT_EQ(three.size(), 21);
     // 13-pixel lines, one label below the other; the range ends with the last.
-    EXPECT_EQ(C().ShadowLabel1->geometry(), QRect(24, 112, C().ShadowLabel1->width(), 650));
-    EXPECT_EQ(C().ShadowLabel2->geometry().topLeft(), QPoint(21, 769));
-    EXPECT_EQ(C().ShadowLabel2->height(), 637);
-    EXPECT_EQ(C().ShadowLabel3->geometry(), QRect(18, 1397, C().ShadowLabel3->width(), 273));
+    EXPECT_EQ(Control<quindle::TShadowLabel>("ShadowLabel1")->geometry(), QRect(24, 112, Control<quindle::TShadowLabel>("ShadowLabel1")->width(), 650));
+    EXPECT_EQ(Control<quindle::TShadowLabel>("ShadowLabel2")->geometry().topLeft(), QPoint(21, 769));
+    EXPECT_EQ(Control<quindle::TShadowLabel>("ShadowLabel2")->height(), 637);
+    EXPECT_EQ(Control<quindle::TShadowLabel>("ShadowLabel3")->geometry(), QRect(18, 1397, Control<quindle::TShadowLabel>("ShadowLabel3")->width(), 273));
     EXPECT_EQ(FDialog->Range(), 1670);
 
     EXPECT_EQ(one.mid(0, 9), QStringList({"Quindle", "", one[2], "", "Freeware...........", "", "", "Games", ""}));
@@ -131,9 +136,9 @@ TEST_F(CreditsTest, TheTextColumn)
 TEST_F(CreditsTest, ScrollsDownTurnsAtRangeLess200AndComesBack)
 {
     // Laid out once asked, though never shown: 181 pixels in view, the rest in range.
-    QScrollBar* bar = C().ScrollBox1->verticalScrollBar();
+    QScrollBar* bar = Control<QScrollArea>("ScrollBox1")->verticalScrollBar();
     const int range = FDialog->Range();
-    EXPECT_EQ(C().ScrollBox1->viewport()->height(), 181);
+    EXPECT_EQ(Control<QScrollArea>("ScrollBox1")->viewport()->height(), 181);
     EXPECT_EQ(bar->maximum(), range - 181);
     EXPECT_EQ(bar->width(), 1);
 
@@ -168,7 +173,7 @@ TEST_F(CreditsTest, EachShowingStartsAtTheTopAndOkOrTheCloseBoxHidesIt)
             position = FDialog->Position();
             sube = FDialog->Sube;
             if (byOk)
-                test::Click(C().OvalButton1);
+                test::Click(Control<quindle::TOvalButton>("OvalButton1"));
             else
                 FDialog->close();
             hidden = !FDialog->isVisible();
@@ -214,8 +219,8 @@ TEST_F(CreditsTest, TheTimerRunsOnlyWhileShownAndEachShowingStartsAtTheTopMoving
 
 TEST_F(CreditsTest, HiddenTicksPaintNothingShownTicksOnlyTheBoxContents)
 {
-    auto* bar = static_cast<TFlatScrollBar*>(C().ScrollBox1->verticalScrollBar());
-    QWidget* viewport = C().ScrollBox1->viewport();
+    auto* bar = static_cast<TFlatScrollBar*>(Control<QScrollArea>("ScrollBox1")->verticalScrollBar());
+    QWidget* viewport = Control<QScrollArea>("ScrollBox1")->viewport();
     std::map<QWidget*, int> shownPaints;
     int thumbMoves = 0;
     Show([&] {
@@ -232,7 +237,7 @@ TEST_F(CreditsTest, HiddenTicksPaintNothingShownTicksOnlyTheBoxContents)
         FDialog->OKBtnClick();
     });
     EXPECT_EQ(FDialog->Position(), 40);
-    EXPECT_GT(shownPaints[C().ScrollBox1->widget()], 0);
+    EXPECT_GT(shownPaints[Control<QScrollArea>("ScrollBox1")->widget()], 0);
     // The thumb moves now and then; its one-pixel bar repaints only then.
     EXPECT_GT(thumbMoves, 0);
     EXPECT_EQ(shownPaints[bar], thumbMoves);
@@ -253,24 +258,24 @@ TEST_F(CreditsTest, TheBannerIsDecodedAndShownAcrossTheTop)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QImage banner = DecodeJpeg(file.readAll());
     ASSERT_FALSE(banner.isNull());
-    EXPECT_EQ(C().Image2->geometry(), QRect(0, 0, 192, 86));
-    EXPECT_TRUE(C().Image2->hasScaledContents());
-    EXPECT_FALSE(C().Image2->toolTip().isEmpty());
+    EXPECT_EQ(Control<QLabel>("Image2")->geometry(), QRect(0, 0, 192, 86));
+    EXPECT_TRUE(Control<QLabel>("Image2")->hasScaledContents());
+    EXPECT_FALSE(Control<QLabel>("Image2")->toolTip().isEmpty());
     // Decoded when first shown, not at start-up.
-    EXPECT_TRUE(C().Image2->pixmap().isNull());
+    EXPECT_TRUE(Control<QLabel>("Image2")->pixmap().isNull());
     QImage shown;
     Show([&] {
-        shown = C().Image2->pixmap().toImage();
+        shown = Control<QLabel>("Image2")->pixmap().toImage();
         FDialog->OKBtnClick();
     });
     EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), banner.convertToFormat(QImage::Format_RGB32));
-    EXPECT_EQ(C().Image2->geometry(), QRect(0, 0, 192, 86));
+    EXPECT_EQ(Control<QLabel>("Image2")->geometry(), QRect(0, 0, 192, 86));
 
     // A banner given before the first showing is kept.
     FDialog = std::make_unique<TOKRightDlg>();
     FDialog->LoadBanner("not a picture");
     Show([&] { FDialog->OKBtnClick(); });
-    EXPECT_TRUE(C().Image2->pixmap().isNull());
+    EXPECT_TRUE(Control<QLabel>("Image2")->pixmap().isNull());
 }
 
 } // namespace

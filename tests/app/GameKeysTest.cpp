@@ -8,7 +8,6 @@
 #include "dialogs/Unit3.h"
 #include "dialogs/Unit4.h"
 #include "tests/support/TestSupport.h"
-#include "ui_Unit3.h"
 #include "widgets/NumSpin.h"
 #include "widgets/ShadowLbl.h"
 
@@ -104,7 +103,7 @@ TEST_F(KeysTest, ArrowsSlideLikeAClickAndAnEdgeOnlySaysUhOh)
     EXPECT_EQ(Tile(11), before[11]);
     EXPECT_EQ(Tile(12), "");
     EXPECT_EQ(FCues.Played(), QStringList({"uhoh.wav", "uhoh.wav", "ok.wav", "ok.wav", "ok.wav"}));
-    EXPECT_EQ(ui().ShadowLabel4->Caption(), "Moves :3");
+    EXPECT_EQ(Control<quindle::TShadowLabel>("ShadowLabel4")->Caption(), "Moves :3");
 
     // With Alt or Ctrl held the arrows are not playing keys.
     Key(Main, Qt::Key_Up, Qt::AltModifier);
@@ -122,7 +121,7 @@ TEST_F(KeysTest, AnArrowThatReachesAnArrangementShowsTheWinnerAndAltF4ClosesIt)
     bool closed = false;
     WhenModal(Ganador, [&](QWidget*) {
         QCoreApplication::processEvents();
-        mode = Ganador->Controls().ShadowLabel3->Caption();
+        mode = test::Named<quindle::TShadowLabel>(Ganador, "ShadowLabel3")->Caption();
         QTest::keyClick(Ganador, Qt::Key_F4, Qt::AltModifier);  // as the close box
         closed = !Ganador->isVisible();
     });
@@ -140,17 +139,17 @@ TEST_F(KeysTest, TheSelectorKeepsItsArrowsAndTheAccessCodeItsAltLetters)
     QTest::simulateEvent(Main, true, Qt::Key_Alt, Qt::AltModifier, QString(), false);
     for (int key : {Qt::Key_S, Qt::Key_W, Qt::Key_I, Qt::Key_H})
         Key(Main, key, Qt::AltModifier);
-    ASSERT_TRUE(ui().NumSpinEdit1->isVisible());
+    ASSERT_TRUE(Control<quindle::TNumSpinEdit>("NumSpinEdit1")->isVisible());
     EXPECT_EQ(Captions(), dealt);
-    ui().NumSpinEdit1->setFocus();
-    Key(ui().NumSpinEdit1, Qt::Key_Up);
-    Key(ui().NumSpinEdit1, Qt::Key_Up);
-    Key(ui().NumSpinEdit1, Qt::Key_Down);
-    EXPECT_EQ(ui().NumSpinEdit1->IntValue(), 2);
+    Control<quindle::TNumSpinEdit>("NumSpinEdit1")->setFocus();
+    Key(Control<quindle::TNumSpinEdit>("NumSpinEdit1"), Qt::Key_Up);
+    Key(Control<quindle::TNumSpinEdit>("NumSpinEdit1"), Qt::Key_Up);
+    Key(Control<quindle::TNumSpinEdit>("NumSpinEdit1"), Qt::Key_Down);
+    EXPECT_EQ(Control<quindle::TNumSpinEdit>("NumSpinEdit1")->IntValue(), 2);
     EXPECT_EQ(Captions(), dealt);
     // It takes no typing; the main window sounds the alert it asks for.
-    QTest::keyClick(ui().NumSpinEdit1, Qt::Key_5);
-    EXPECT_EQ(ui().NumSpinEdit1->IntValue(), 2);
+    QTest::keyClick(Control<quindle::TNumSpinEdit>("NumSpinEdit1"), Qt::Key_5);
+    EXPECT_EQ(Control<quindle::TNumSpinEdit>("NumSpinEdit1")->IntValue(), 2);
     EXPECT_EQ(FCues.Played().count(QStringLiteral("<alert>")), 1);
     // F2 still starts from the selector; the question is answered Cancel.
     bool asked = false;
@@ -158,9 +157,9 @@ TEST_F(KeysTest, TheSelectorKeepsItsArrowsAndTheAccessCodeItsAltLetters)
         asked = true;
         QTest::keyClick(OKBottomDlg, Qt::Key_N);
     });
-    Key(ui().NumSpinEdit1, Qt::Key_F2);
+    Key(Control<quindle::TNumSpinEdit>("NumSpinEdit1"), Qt::Key_F2);
     EXPECT_TRUE(asked);
-    EXPECT_TRUE(ui().NumSpinEdit1->isVisible());
+    EXPECT_TRUE(Control<quindle::TNumSpinEdit>("NumSpinEdit1")->isVisible());
 }
 
 TEST_F(KeysTest, AltF4ClosesTheCreditsLikeTheCloseBox)

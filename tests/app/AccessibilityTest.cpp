@@ -6,9 +6,8 @@
 #include "dialogs/Unit4.h"
 #include "core/Patterns.h"
 #include "tests/support/TestSupport.h"
-#include "ui_Unit2.h"
-#include "ui_Unit3.h"
 
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include "widgets/NumSpin.h"
@@ -49,14 +48,14 @@ TEST_F(AccessibilityTest, TilesReadTheirNumberOrBlankAndWhereTheyAre)
     for (int n = 1; n <= 15; ++n)
         EXPECT_EQ(Name(TileButton(n)), Tile(n));
     EXPECT_EQ(Name(TileButton(16)), "blank");
-    EXPECT_EQ(Name(ui().SpeedButton19), "Games");
-    EXPECT_EQ(Name(ui().NumSpinEdit1), "Arrangement");
+    EXPECT_EQ(Name(Control<quindle::TSpeedButton>("SpeedButton19")), "Games");
+    EXPECT_EQ(Name(Control<quindle::TNumSpinEdit>("NumSpinEdit1")), "Arrangement");
 }
 
 TEST_F(AccessibilityTest, ReadOutsAreLabelsWithTheirText)
 {
     Main->Timer1Timer();
-    QAccessibleInterface* seconds = Iface(ui().ShadowLabel1);
+    QAccessibleInterface* seconds = Iface(Control<quindle::TShadowLabel>("ShadowLabel1"));
     EXPECT_EQ(seconds->role(), QAccessible::StaticText);
     ASSERT_TRUE(seconds->textInterface());
     EXPECT_EQ(seconds->textInterface()->text(0, seconds->textInterface()->characterCount()), "Secons :1");
@@ -70,7 +69,7 @@ TEST_F(AccessibilityTest, ReadOutsAreLabelsWithTheirText)
 // box scrolls without touching its bar, whose every step would be one.
 TEST_F(AccessibilityTest, TheHiddenCreditsLeaveTheirBarAlone)
 {
-    QScrollBar* bar = OKRightDlg->Controls().ScrollBox1->verticalScrollBar();
+    QScrollBar* bar = test::Named<QScrollArea>(OKRightDlg, "ScrollBox1")->verticalScrollBar();
     QSignalSpy moved(bar, &QScrollBar::valueChanged);
     for (int i = 0; i < 100; ++i)
         OKRightDlg->Timer1Timer();
@@ -98,7 +97,7 @@ TEST_F(AccessibilityTest, PressesReturnBeforeTheClickRuns)
         asked = true;
         OKBottomDlg->CancelBtnClick();
     });
-    Press(ui().OvalButton1);
+    Press(Control<quindle::TOvalButton>("OvalButton1"));
     EXPECT_FALSE(asked);
     QTRY_VERIFY(asked);
 

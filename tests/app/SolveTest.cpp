@@ -3,7 +3,6 @@
 #include "dialogs/Unit3.h"
 #include "dialogs/Unit4.h"
 #include "tests/support/TestSupport.h"
-#include "ui_Unit3.h"
 #include "widgets/NumSpin.h"
 #include "widgets/OvalBtn.h"
 #include "widgets/ShadowLbl.h"
@@ -28,9 +27,9 @@ protected:
     }
     bool Shown() const
     {
-        const auto& c = Main->Controls();
-        EXPECT_EQ(c.NumSpinEdit1->isVisible(), c.OvalButton3->isVisible());
-        return c.NumSpinEdit1->isVisible();
+        const bool shown = Control<quindle::TNumSpinEdit>("NumSpinEdit1")->isVisible();
+        EXPECT_EQ(shown, Control<quindle::TOvalButton>("OvalButton3")->isVisible());
+        return shown;
     }
     // Raw key events: QTest's own helpers press the modifiers again before
     // every key, while the player holds Alt down through the whole code.
@@ -51,10 +50,10 @@ protected:
         QString mode;
         WhenModal(Ganador, [&mode](QWidget*) {
             QCoreApplication::processEvents();
-            mode = Ganador->Controls().ShadowLabel3->Caption();
+            mode = test::Named<quindle::TShadowLabel>(Ganador, "ShadowLabel3")->Caption();
             Ganador->OKBtnClick();
         });
-        Click(ui().OvalButton3);
+        Click(Control<quindle::TOvalButton>("OvalButton3"));
         return mode;
     }
 };
@@ -66,8 +65,8 @@ TEST_F(SolveTest, TheCodeInAnyOrderShowsBothControlsAndAltHidesThem)
     EXPECT_FALSE(Shown());
     Type("H");
     EXPECT_TRUE(Shown());
-    EXPECT_EQ(ui().NumSpinEdit1->geometry(), QRect(357, 180, 39, 21));
-    EXPECT_EQ(ui().OvalButton3->geometry(), QRect(348, 206, 57, 28));
+    EXPECT_EQ(Control<quindle::TNumSpinEdit>("NumSpinEdit1")->geometry(), QRect(357, 180, 39, 21));
+    EXPECT_EQ(Control<quindle::TOvalButton>("OvalButton3")->geometry(), QRect(348, 206, 57, 28));
     Type("SWIH");  // the four letters again change nothing
     EXPECT_TRUE(Shown());
     Key(Main, Qt::Key_X, Qt::NoModifier);  // no Alt: the buffer stays
@@ -112,15 +111,15 @@ TEST_F(SolveTest, KeysReachTheHandlerFromTheSelectorToo)
     Alt();
     Type("SWISH");
     ASSERT_TRUE(Shown());
-    ui().NumSpinEdit1->setFocus();
-    ASSERT_TRUE(ui().NumSpinEdit1->hasFocus());
-    Alt(ui().NumSpinEdit1);
+    Control<quindle::TNumSpinEdit>("NumSpinEdit1")->setFocus();
+    ASSERT_TRUE(Control<quindle::TNumSpinEdit>("NumSpinEdit1")->hasFocus());
+    Alt(Control<quindle::TNumSpinEdit>("NumSpinEdit1"));
     EXPECT_FALSE(Shown());
 }
 
 TEST_F(SolveTest, ArrangementNineIsNamedAsFive)
 {
-    ui().NumSpinEdit1->setProperty("Value", 9);
+    Control<quindle::TNumSpinEdit>("NumSpinEdit1")->setProperty("Value", 9);
     EXPECT_EQ(ResolveAndSeeMode(), "Escalonada A<-");
     EXPECT_EQ(Main->Tag(), 5);
     EXPECT_EQ(FCues.Played(), QStringList({"uhoh.wav", "applause.wav"}));
@@ -130,7 +129,7 @@ TEST_F(SolveTest, AfterAClickOnTheBlankCornerArrangementTwoStillWins)
 {
     ClickTile(16);
     FCues.Clear();
-    ui().NumSpinEdit1->setProperty("Value", 2);
+    Control<quindle::TNumSpinEdit>("NumSpinEdit1")->setProperty("Value", 2);
     EXPECT_EQ(ResolveAndSeeMode(), "Horizontal...");
     EXPECT_EQ(FCues.Played(), QStringList({"uhoh.wav", "applause.wav"}));
     EXPECT_EQ(Tile(1), "1");
@@ -142,25 +141,25 @@ TEST_F(SolveTest, AClickNextToTheNewBlankSlidesAwayFromTheArrangement)
 {
     ClickTile(15);  // row 4, column 3
     FCues.Clear();
-    ui().NumSpinEdit1->setProperty("Value", 2);
-    Click(ui().OvalButton3);
+    Control<quindle::TNumSpinEdit>("NumSpinEdit1")->setProperty("Value", 2);
+    Click(Control<quindle::TOvalButton>("OvalButton3"));
     EXPECT_EQ(FCues.Played(), QStringList({"ok.wav"}));
     EXPECT_EQ(Tile(15), "");
     EXPECT_EQ(Tile(16), "15");
-    EXPECT_EQ(ui().ShadowLabel4->Caption(), "Moves :1");
+    EXPECT_EQ(Control<quindle::TShadowLabel>("ShadowLabel4")->Caption(), "Moves :1");
 }
 
 TEST_F(SolveTest, ADeletedDigitGivesARangeErrorAndChangesNothing)
 {
     Alt();
     Type("SWISH");
-    auto* field = ui().NumSpinEdit1;
+    auto* field = Control<quindle::TNumSpinEdit>("NumSpinEdit1");
     field->setProperty("Value", 10);
     field->setFocus();
     field->setCursorPosition(0);
     QTest::keyClick(field, Qt::Key_Delete);
     ASSERT_EQ(field->text(), "0");
-    ui().ShadowLabel4->setCaption("Moves :3");
+    Control<quindle::TShadowLabel>("ShadowLabel4")->setCaption("Moves :3");
     FCues.Clear();
     QString error;
     WhenMessageBox([&error](QWidget* box) {
@@ -168,11 +167,11 @@ TEST_F(SolveTest, ADeletedDigitGivesARangeErrorAndChangesNothing)
         EXPECT_EQ(box->windowTitle(), "Quindle...");
         static_cast<QMessageBox*>(box)->accept();
     });
-    Click(ui().OvalButton3);
+    Click(Control<quindle::TOvalButton>("OvalButton3"));
     EXPECT_EQ(error, "Range check error.");
     for (int n = 1; n <= 16; ++n)
         EXPECT_EQ(Tile(n), "");
-    EXPECT_EQ(ui().ShadowLabel4->Caption(), "Moves :3");
+    EXPECT_EQ(Control<quindle::TShadowLabel>("ShadowLabel4")->Caption(), "Moves :3");
     EXPECT_TRUE(FCues.Played().isEmpty());
     EXPECT_EQ(Main->Tag(), 0);
 }

@@ -4,10 +4,10 @@
 #include "dialogs/Unit3.h"
 #include "controls/Animate.h"
 #include "tests/support/TestSupport.h"
-#include "ui_Unit3.h"
 #include "widgets/OvalBtn.h"
 #include "widgets/ShadowLbl.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QMessageBox>
 #include <gtest/gtest.h>
@@ -34,7 +34,7 @@ protected:
         FDialog->setGame(&FBoard);
     }
     void TearDown() override { FDialog.reset(); }
-    TAnimate* Clip() { return FDialog->Controls().Animate1; }
+    TAnimate* Clip() { return test::Named<quindle::TAnimate>(FDialog.get(), "Animate1"); }
     // Shows the dialog and runs `inside` once it is up and activated.
     void Show(std::function<void()> inside)
     {
@@ -55,8 +55,8 @@ TEST_F(WinnerTest, ShowsSecondsMovesAndTheModeName)
     ASSERT_EQ(FBoard.Tag(), 3);
     QString line, mode;
     Show([&] {
-        line = FDialog->Controls().ShadowLabel2->Caption();
-        mode = FDialog->Controls().ShadowLabel3->Caption();
+        line = test::Named<quindle::TShadowLabel>(FDialog.get(), "ShadowLabel2")->Caption();
+        mode = test::Named<quindle::TShadowLabel>(FDialog.get(), "ShadowLabel3")->Caption();
         FDialog->OKBtnClick();
     });
     EXPECT_EQ(line, "125 Secons  40 Moves");
@@ -118,7 +118,7 @@ TEST_F(WinnerTest, OkStillClosesWhenTheClipIsMissing)
     bool closed = false;
     WhenModal(dialog.get(), [&](QWidget*) {
         QCoreApplication::processEvents();
-        test::Click(dialog->Controls().OvalButton1);
+        test::Click(test::Named<quindle::TOvalButton>(dialog.get(), "OvalButton1"));
         closed = !dialog->isVisible();
     });
     dialog->ShowModal();

@@ -5,10 +5,9 @@
 #include "dialogs/Unit2.h"
 #include "dialogs/Unit3.h"
 #include "dialogs/Unit4.h"
+#include "controls/Animate.h"
 #include "controls/ErrorBox.h"
 #include "tests/support/TestSupport.h"
-#include "ui_Unit3.h"
-#include "ui_Unit4.h"
 #include "widgets/NumSpin.h"
 #include "widgets/OvalBtn.h"
 #include "widgets/ShadowLbl.h"
@@ -16,6 +15,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QFile>
+#include <QMenu>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
@@ -34,8 +34,7 @@ namespace {
 void AnswerConfirmation(bool ok)
 {
     WhenModal(OKBottomDlg, [ok](QWidget*) {
-        auto& c = OKBottomDlg->Controls();
-        Click(ok ? c.OvalButton1 : c.OvalButton2);
+        Click(test::Named<quindle::TOvalButton>(OKBottomDlg, ok ? "OvalButton1" : "OvalButton2"));
     });
 }
 
@@ -49,14 +48,13 @@ void AnswerWinner(WinnerSeen* seen)
 {
     WhenModal(Ganador, [seen](QWidget*) {
         QCoreApplication::processEvents();  // the activation runs first
-        auto& c = Ganador->Controls();
         ++seen->times;
-        seen->line = c.ShadowLabel2->Caption();
-        seen->mode = c.ShadowLabel3->Caption();
+        seen->line = test::Named<quindle::TShadowLabel>(Ganador, "ShadowLabel2")->Caption();
+        seen->mode = test::Named<quindle::TShadowLabel>(Ganador, "ShadowLabel3")->Caption();
         seen->tiles.clear();
         for (int n = 1; n <= 16; ++n)
             seen->tiles << Main->findChild<QAbstractButton*>(QStringLiteral("SpeedButton%1").arg(n))->text();
-        Click(c.OvalButton1);
+        Click(test::Named<quindle::TOvalButton>(Ganador, "OvalButton1"));
     });
 }
 
@@ -65,12 +63,12 @@ protected:
     void ClickStart(bool ok)
     {
         AnswerConfirmation(ok);
-        Click(ui().OvalButton1);
+        Click(Control<quindle::TOvalButton>("OvalButton1"));
     }
     // Puts an arrangement on the board through the hidden solve controls.
     void Solve(int arrangement)
     {
-        ui().NumSpinEdit1->setProperty("Value", arrangement);
+        Control<quindle::TNumSpinEdit>("NumSpinEdit1")->setProperty("Value", arrangement);
         Main->OvalButton3Click();
     }
 };
@@ -89,17 +87,17 @@ TEST_F(GameTest, WindowsAreCreatedOnceWithTheirCaptions)
     EXPECT_EQ(Ganador->windowTitle(), "Good");
     EXPECT_EQ(OKBottomDlg->windowTitle(), "Hey!");
     EXPECT_FALSE(OKRightDlg->isVisible() || Ganador->isVisible() || OKBottomDlg->isVisible());
-    EXPECT_EQ(ui().OvalButton1->Caption(), "Start");
-    EXPECT_EQ(ui().OvalButton2->Caption(), "Exit");
-    EXPECT_EQ(ui().OvalButton1->Hint(), "Start Game");
-    EXPECT_TRUE(ui().OvalButton1->ShowHint());
-    EXPECT_EQ(ui().OvalButton2->Hint(), "Game Over");
+    EXPECT_EQ(Control<quindle::TOvalButton>("OvalButton1")->Caption(), "Start");
+    EXPECT_EQ(Control<quindle::TOvalButton>("OvalButton2")->Caption(), "Exit");
+    EXPECT_EQ(Control<quindle::TOvalButton>("OvalButton1")->Hint(), "Start Game");
+    EXPECT_TRUE(Control<quindle::TOvalButton>("OvalButton1")->ShowHint());
+    EXPECT_EQ(Control<quindle::TOvalButton>("OvalButton2")->Hint(), "Game Over");
     EXPECT_EQ(Main->ClientHeight(), 335);
-    EXPECT_FALSE(ui().NumSpinEdit1->isVisible());
-    EXPECT_FALSE(ui().OvalButton3->isVisible());
+    EXPECT_FALSE(Control<quindle::TNumSpinEdit>("NumSpinEdit1")->isVisible());
+    EXPECT_FALSE(Control<quindle::TOvalButton>("OvalButton3")->isVisible());
     for (int n = 1; n <= 16; ++n)
         EXPECT_EQ(Tile(n), "") << n;
-    const QList<QAction*> items = ui().Options1->actions();
+    const QList<QAction*> items = Control<QMenu>("Options1")->actions();
     ASSERT_EQ(items.size(), 3);
     EXPECT_EQ(items[0]->text(), "&Sound");
     EXPECT_TRUE(items[0]->isChecked());
@@ -123,34 +121,34 @@ TEST_F(GameTest, AScreenReaderReadsAndPressesTheControls)
     Main->Timer1Timer();
     auto name = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); };
     EXPECT_EQ(name(TileButton(1)), Tile(1));
-    EXPECT_EQ(name(ui().OvalButton1), "Start");
-    EXPECT_EQ(name(ui().ShadowLabel1), "Secons :1");
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(ui().ShadowLabel1)->role(), QAccessible::StaticText);
+    EXPECT_EQ(name(Control<quindle::TOvalButton>("OvalButton1")), "Start");
+    EXPECT_EQ(name(Control<quindle::TShadowLabel>("ShadowLabel1")), "Secons :1");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Control<quindle::TShadowLabel>("ShadowLabel1"))->role(), QAccessible::StaticText);
     // Pressing a tile through its action slides it like a click.
     QAccessibleInterface* tile = QAccessible::queryAccessibleInterface(TileButton(15));
     ASSERT_TRUE(tile->actionInterface());
     FCues.Clear();
     tile->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCoreApplication::processEvents();  // the press returns first, the click follows
-    EXPECT_EQ(ui().ShadowLabel4->Caption(), "Moves :1");
+    EXPECT_EQ(Control<quindle::TShadowLabel>("ShadowLabel4")->Caption(), "Moves :1");
     // And the Start button asks first, as a click does.
     bool asked = false;
     WhenModal(OKBottomDlg, [&asked](QWidget*) { asked = true; OKBottomDlg->CancelBtnClick(); });
-    QAccessible::queryAccessibleInterface(ui().OvalButton1)
+    QAccessible::queryAccessibleInterface(Control<quindle::TOvalButton>("OvalButton1"))
         ->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QTRY_VERIFY(asked);
 }
 
 TEST_F(GameTest, StartCancelledChangesNothingButReseeds)
 {
-    ui().ShadowLabel4->setCaption("Moves :7");
+    Control<quindle::TShadowLabel>("ShadowLabel4")->setCaption("Moves :7");
     const auto before = UtcMillisecondsOfDay();
     ClickStart(false);
     const auto after = UtcMillisecondsOfDay();
     EXPECT_TRUE(FCues.Played().isEmpty());
     for (int n = 1; n <= 16; ++n)
         EXPECT_EQ(Tile(n), "");
-    EXPECT_EQ(ui().ShadowLabel4->Caption(), "Moves :7");
+    EXPECT_EQ(Control<quindle::TShadowLabel>("ShadowLabel4")->Caption(), "Moves :7");
     const auto seed = Main->Board().Generator().Seed();
     if (after >= before) {  // not across midnight
         EXPECT_GE(seed, before);
@@ -160,7 +158,7 @@ TEST_F(GameTest, StartCancelledChangesNothingButReseeds)
 
 TEST_F(GameTest, StartConfirmedDealsWithTheBlankBottomRight)
 {
-    ui().ShadowLabel4->setCaption("Moves :7");
+    Control<quindle::TShadowLabel>("ShadowLabel4")->setCaption("Moves :7");
     ClickStart(true);
     ASSERT_FALSE(FCues.Played().isEmpty());
     EXPECT_EQ(FCues.Played().front(), "left.wav");
@@ -170,8 +168,8 @@ TEST_F(GameTest, StartConfirmedDealsWithTheBlankBottomRight)
         tiles.insert(Tile(n));
     EXPECT_EQ(tiles.size(), 15u);
     EXPECT_EQ(tiles.count(""), 0u);
-    EXPECT_EQ(ui().ShadowLabel4->Caption(), "Moves :7");  // Start leaves the moves label alone
-    EXPECT_FALSE(ui().OvalButton1->Down());
+    EXPECT_EQ(Control<quindle::TShadowLabel>("ShadowLabel4")->Caption(), "Moves :7");  // Start leaves the moves label alone
+    EXPECT_FALSE(Control<quindle::TOvalButton>("OvalButton1")->Down());
 }
 
 TEST_F(GameTest, ClicksSlideTilesWithTheirCues)
@@ -182,23 +180,23 @@ TEST_F(GameTest, ClicksSlideTilesWithTheirCues)
     ClickTile(15);  // left of the blank
     EXPECT_EQ(Tile(16), moved);
     EXPECT_EQ(Tile(15), "");
-    EXPECT_EQ(ui().ShadowLabel4->Caption(), "Moves :1");
+    EXPECT_EQ(Control<quindle::TShadowLabel>("ShadowLabel4")->Caption(), "Moves :1");
     ClickTile(1);  // far from the blank
     ClickTile(15);  // the blank itself
-    EXPECT_EQ(ui().ShadowLabel4->Caption(), "Moves :1");
+    EXPECT_EQ(Control<quindle::TShadowLabel>("ShadowLabel4")->Caption(), "Moves :1");
     ClickTile(16);  // slides back
-    EXPECT_EQ(ui().ShadowLabel4->Caption(), "Moves :2");
+    EXPECT_EQ(Control<quindle::TShadowLabel>("ShadowLabel4")->Caption(), "Moves :2");
     EXPECT_EQ(FCues.Played(), QStringList({"ok.wav", "uhoh.wav", "uhoh.wav", "ok.wav"}));
 }
 
 TEST_F(GameTest, SoundOffPlaysNothing)
 {
-    ui().Sound1->trigger();
-    EXPECT_FALSE(ui().Sound1->isChecked());
+    Control<QAction>("Sound1")->trigger();
+    EXPECT_FALSE(Control<QAction>("Sound1")->isChecked());
     ClickTile(2);  // the all-blank board: next to the first blank
     EXPECT_TRUE(FCues.Played().isEmpty());
-    EXPECT_EQ(ui().ShadowLabel4->Caption(), "Moves :1");
-    ui().Sound1->trigger();
+    EXPECT_EQ(Control<quindle::TShadowLabel>("ShadowLabel4")->Caption(), "Moves :1");
+    Control<QAction>("Sound1")->trigger();
     ClickTile(2);
     EXPECT_EQ(FCues.Played(), QStringList({"ok.wav"}));
 }
@@ -207,8 +205,8 @@ TEST_F(GameTest, SecondsCountDuringADialogAndAConfirmedStartResetsThem)
 {
     Main->Timer1Timer();
     Main->Timer1Timer();
-    EXPECT_EQ(ui().ShadowLabel1->Caption(), "Secons :2");
-    EXPECT_FALSE(ui().ShadowLabel2->Caption().isEmpty());
+    EXPECT_EQ(Control<quindle::TShadowLabel>("ShadowLabel1")->Caption(), "Secons :2");
+    EXPECT_FALSE(Control<quindle::TShadowLabel>("ShadowLabel2")->Caption().isEmpty());
     bool ticked = false;
     Clock()->start();
     WhenModal(OKBottomDlg, [&ticked](QWidget*) {
@@ -221,7 +219,7 @@ TEST_F(GameTest, SecondsCountDuringADialogAndAConfirmedStartResetsThem)
     EXPECT_TRUE(ticked);
     EXPECT_EQ(Main->Board().Segundos(), 0);
     Main->Timer1Timer();
-    EXPECT_EQ(ui().ShadowLabel1->Caption(), "Secons :1");
+    EXPECT_EQ(Control<quindle::TShadowLabel>("ShadowLabel1")->Caption(), "Secons :1");
 }
 
 TEST_F(GameTest, AWinPlaysApplauseAndTheDialogNamesTheArrangement)
@@ -245,7 +243,7 @@ TEST_F(GameTest, AWinPlaysApplauseAndTheDialogNamesTheArrangement)
     EXPECT_EQ(FCues.Played(), QStringList({"uhoh.wav", "applause.wav"}));
     EXPECT_EQ(Main->Tag(), 5);
     EXPECT_FALSE(Ganador->isVisible());
-    EXPECT_FALSE(Ganador->Controls().Animate1->Active());  // OK stopped it
+    EXPECT_FALSE(test::Named<quindle::TAnimate>(Ganador, "Animate1")->Active());  // OK stopped it
 }
 
 TEST_F(GameTest, AMissingClipIsReportedAndTheModeLineStays)
@@ -288,11 +286,11 @@ TEST_F(GameTest, ACorruptClipIsReportedAtEveryShowing)
 TEST_F(GameTest, ExitCancelledStaysAndTheCloseBoxAsksAgain)
 {
     int asked = 0;
-    WhenModal(OKBottomDlg, [&asked](QWidget*) { ++asked; Click(OKBottomDlg->Controls().OvalButton2); });
-    Click(ui().OvalButton2);
+    WhenModal(OKBottomDlg, [&asked](QWidget*) { ++asked; Click(test::Named<quindle::TOvalButton>(OKBottomDlg, "OvalButton2")); });
+    Click(Control<quindle::TOvalButton>("OvalButton2"));
     EXPECT_TRUE(Main->isVisible());
     EXPECT_FALSE(Main->Saliendo);
-    WhenModal(OKBottomDlg, [&asked](QWidget*) { ++asked; Click(OKBottomDlg->Controls().OvalButton2); });
+    WhenModal(OKBottomDlg, [&asked](QWidget*) { ++asked; Click(test::Named<quindle::TOvalButton>(OKBottomDlg, "OvalButton2")); });
     EXPECT_FALSE(Main->close());
     EXPECT_TRUE(Main->isVisible());
     EXPECT_EQ(asked, 2);
@@ -302,7 +300,7 @@ TEST_F(GameTest, ExitConfirmedClosesWithoutASecondQuestion)
 {
     int asked = 0;
     WhenModal(OKBottomDlg, [&asked](QWidget*) { ++asked; OKBottomDlg->OKBtnClick(); });
-    ui().Exit1->trigger();
+    Control<QAction>("Exit1")->trigger();
     EXPECT_EQ(asked, 1);
     EXPECT_TRUE(Main->Saliendo);
     EXPECT_FALSE(Main->isVisible());
@@ -318,15 +316,15 @@ TEST_F(GameTest, TheCloseBoxAnsweredOkCloses)
 TEST_F(GameTest, GamesAndBackSwitchTheClientHeight)
 {
     const int shortOuter = Main->height();
-    ui().SpeedButton19->click();
+    Control<quindle::TSpeedButton>("SpeedButton19")->click();
     QCoreApplication::processEvents();
     EXPECT_EQ(Main->ClientHeight(), 420);
     EXPECT_EQ(Main->height(), shortOuter + 85);
     // The examples come into view fitted to their texts.
-    for (const TShadowLabel* example : {ui().ShadowLabel5, ui().ShadowLabel6, ui().ShadowLabel7,
-                                        ui().ShadowLabel8, ui().ShadowLabel9})
+    for (const TShadowLabel* example : {Control<quindle::TShadowLabel>("ShadowLabel5"), Control<quindle::TShadowLabel>("ShadowLabel6"), Control<quindle::TShadowLabel>("ShadowLabel7"),
+                                        Control<quindle::TShadowLabel>("ShadowLabel8"), Control<quindle::TShadowLabel>("ShadowLabel9")})
         EXPECT_EQ(example->size(), example->sizeHint()) << example->objectName().toStdString();
-    ui().SpeedButton20->click();
+    Control<quindle::TSpeedButton>("SpeedButton20")->click();
     QCoreApplication::processEvents();
     EXPECT_EQ(Main->ClientHeight(), 335);
     EXPECT_EQ(Main->height(), shortOuter);
@@ -340,7 +338,7 @@ TEST_F(GameTest, TheErrorBoxAddsAFullStopOnlyAfterLaterCharacters)
         EXPECT_EQ(static_cast<QMessageBox*>(box)->icon(), QMessageBox::Critical);
         static_cast<QMessageBox*>(box)->accept();
     });
-    ui().NumSpinEdit1->setText("0");
+    Control<quindle::TNumSpinEdit>("NumSpinEdit1")->setText("0");
     Main->OvalButton3Click();
     EXPECT_EQ(text, "Range check error.");
     EXPECT_EQ(ErrorBoxText("Done."), "Done.");
