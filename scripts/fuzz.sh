@@ -19,9 +19,9 @@ build="$root/build-tests/fuzz"
 seeds="$root/tests/fuzz/corpus/$target"
 [ -d "$seeds" ] || { echo "no seed corpus $seeds" >&2; exit 2; }
 
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" \
-  -DQUINDLE_SANITIZE=ON -DQUINDLE_FUZZ=ON >/dev/null
-cmake --build "$build" --parallel "$(nproc)" --target "fuzz_$target"
+cd "$root"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz --parallel "$(nproc)" --target "fuzz_$target"
 
 work="$build/corpus/$target" artifacts="$build/artifacts/$target"
 mkdir -p "$work" "$artifacts"

@@ -3,7 +3,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh" play
-cmake -S "$root" -B "$root/build" -DQUINDLE_TESTS=OFF >/dev/null
-cmake --build "$root/build" --parallel "$(nproc)"
+cd "$root"
+cmake --preset play >/dev/null
+cmake --build --preset play --parallel "$(nproc)"
 cd "$root/assets"
 exec "$root/build/bin/quindle"

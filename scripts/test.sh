@@ -5,17 +5,16 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-tests"
 
+# The presets are in CMakePresets.json.
 build_all() {
   "$root/scripts/deps.sh" test
-  # The core must stand without Qt: configure it alone once, then everything.
-  cmake -S "$root" -B "$build/core-only" -DQUINDLE_GUI=OFF >/dev/null
-  cmake --build "$build/core-only" --parallel "$(nproc)"
-  cmake -S "$root" -B "$build/all" >/dev/null
-  cmake --build "$build/all" --parallel "$(nproc)"
-  # Once more under AddressSanitizer + UndefinedBehaviorSanitizer, without
-  # the developer tools and benchmarks.
-  cmake -S "$root" -B "$build/asan" -DQUINDLE_SANITIZE=ON -DQUINDLE_DEVTOOLS=OFF >/dev/null
-  cmake --build "$build/asan" --parallel "$(nproc)"
+  cd "$root"
+  # The core must stand without Qt: built alone once, then everything, then
+  # everything once more under the sanitizers, without tools and benchmarks.
+  for preset in core-only default asan; do
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" --parallel "$(nproc)"
+  done
 }
 
 # Every stage runs, so one failure does not hide another.
