@@ -3,6 +3,7 @@
 #include "app/DisplayCheck.h"
 #include "app/Unit1.h"
 #include "paint/PooledThreads.h"
+#include "shell/DesktopScheme.h"
 #include "sound/CuePlayer.h"
 
 #include <optional>
@@ -23,11 +24,16 @@ int main(int argc, char* argv[])
     {
         // Qt aborts when it finds no display; a player gets one line instead.
         std::optional<quindle::TDisplayCheck> display(std::in_place);
-        quindle::TApplication app(argc, argv);
+        // The game reads no command line: Qt's own options (-reverse,
+        // -style, -stylesheet...) must not change its look or direction.
+        int qtArgc = argc > 0 ? 1 : 0;
+        quindle::TApplication app(qtArgc, argv);
         display.reset();
         quindle::EnterDataFolder(QCoreApplication::applicationDirPath(), QStringLiteral(QUINDLE_DATADIR_FROM_BIN));
         quindle::CreateForms();
         quindle::Main->show();
+        quindle::TDesktopScheme desktop;
+        desktop.Follow();
         result = app.exec();
         delete quindle::Main;  // the dialogs go with it
     }

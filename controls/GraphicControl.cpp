@@ -74,6 +74,13 @@ void TGraphicControl::paintEvent(QPaintEvent* event)
                 QRectF(dirty.x() * ratio, dirty.y() * ratio, dirty.width() * ratio, dirty.height() * ratio));
 }
 
+void TGraphicControl::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        Invalidate();  // system colours resolve anew in another scheme
+}
+
 void TGraphicControl::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);

@@ -61,6 +61,7 @@ protected:
     virtual void Paint() = 0;
 
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 

@@ -2,6 +2,7 @@
 
 #include "paint/Canvas.h"
 #include "paint/PixelArtScale.h"
+#include "paint/Schemes.h"
 
 #include <QBitmap>
 #include <QPainter>
@@ -107,7 +108,8 @@ void TSpeedButton::paintEvent(QPaintEvent*)
             painter.drawImage(p.glyph.topLeft(), GlyphAt(ratio));
     }
     if (!text().isEmpty()) {
-        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+        const QColor ink = palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
+        painter.setPen(ReadableOn(ink, palette().color(QPalette::Button), IsLargeText(font())));
         painter.drawText(p.caption, Qt::AlignCenter | Qt::TextSingleLine, text());
     }
 }

@@ -11,12 +11,9 @@ class QWidget;
 namespace quindle {
 
 // The classic desktop look: the built-in "Windows" style, the classic colour
-// scheme, the stand-in fonts, and the compiled-in pictures. Call once after
+// scheme (until the desktop asks for another), the stand-in fonts, and the compiled-in pictures. Call once after
 // the QApplication exists.
 void InitLook();
-
-// Silver button faces, white highlights, grey shadows, black frames.
-QPalette ClassicPalette();
 
 // A font by the family name the layouts use (its stand-in, by name), at a
 // character height in pixels (the layouts' "height 11" is an 11-pixel font).

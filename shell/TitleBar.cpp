@@ -1,5 +1,7 @@
 #include "shell/TitleBar.h"
 
+#include "paint/Schemes.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLayout>
@@ -31,13 +33,18 @@ QRect TTitleBar::CloseBoxRect() const
 
 void TTitleBar::paintEvent(QPaintEvent*)
 {
+    // The caption in the scheme's selection colours while active, in its
+    // shadow and face otherwise; the close box is a face-coloured button.
     QPainter p(this);
+    const QPalette& pal = palette();
+    const QColor face = pal.color(QPalette::Button), light = pal.color(QPalette::Light),
+                 frame = pal.color(QPalette::Shadow), ink = pal.color(QPalette::ButtonText);
     const bool active = window()->isActiveWindow();
-    p.fillRect(rect(), active ? QColor(0, 0, 128) : QColor(128, 128, 128));
+    p.fillRect(rect(), pal.color(active ? QPalette::Highlight : QPalette::Dark));
     QFont f = font();
     f.setBold(true);
     p.setFont(f);
-    p.setPen(active ? Qt::white : QColor(192, 192, 192));
+    p.setPen(active ? pal.color(QPalette::HighlightedText) : ReadableOn(face, pal.color(QPalette::Dark), false));
     const QRect text = rect().adjusted(4, 0, -(BoxWidth + 8), 0);
     p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
                p.fontMetrics().elidedText(window()->windowTitle(), Qt::ElideRight, text.width()));
@@ -45,15 +52,15 @@ void TTitleBar::paintEvent(QPaintEvent*)
     // A raised box that looks pushed in while held.
     const QRect box = CloseBoxRect();
     const bool down = FCloseDown && FCloseHot;
-    p.fillRect(box, QColor(192, 192, 192));
-    p.setPen(down ? Qt::black : Qt::white);
+    p.fillRect(box, face);
+    p.setPen(down ? frame : light);
     p.drawLine(box.topLeft(), box.topRight());
     p.drawLine(box.topLeft(), box.bottomLeft());
-    p.setPen(down ? Qt::white : Qt::black);
+    p.setPen(down ? light : frame);
     p.drawLine(box.bottomLeft(), box.bottomRight());
     p.drawLine(box.topRight(), box.bottomRight());
     const QPoint c = box.center() + (down ? QPoint(1, 1) : QPoint());
-    p.setPen(QPen(Qt::black, 2));
+    p.setPen(QPen(ink, 2));
     p.drawLine(c + QPoint(-3, -3), c + QPoint(3, 3));
     p.drawLine(c + QPoint(-3, 3), c + QPoint(3, -3));
 }

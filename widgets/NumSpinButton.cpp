@@ -1,6 +1,7 @@
 #include "widgets/NumSpinButton.h"
 
 #include "paint/DibImage.h"
+#include "paint/Schemes.h"
 
 #include <QMouseEvent>
 #include <QTimer>
@@ -29,7 +30,7 @@ TColor GlyphBackground(const QImage& glyph)
 void DrawGlyph(TCanvas& c, const QImage& glyph, int x, int y)
 {
     const int w = glyph.width(), h = glyph.height();
-    c.BrushCopy({x, y, x + w, y + h}, glyph, {0, 0, w, h}, GlyphBackground(glyph));
+    c.BrushCopy({x, y, x + w, y + h}, InkedGlyph(glyph), {0, 0, w, h}, GlyphBackground(glyph));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "widgets/OvalBtn.h"
 
 #include "controls/StoreChanged.h"
+#include "paint/Schemes.h"
 
 #include <QAccessible>
 #include <QHelpEvent>
@@ -80,6 +81,11 @@ void TOvalButton::setColor(TColor color)
     FColor = color;
     FLightColor = ShiftColor(color, 60);
     FShadowColor = ShiftColor(color, -50);
+    if (IsSystemColor(color) && CurrentScheme() != TScheme::Classic) {
+        // Shifted, a black face would give black bevels.
+        FLightColor = ColorToRGB(clBtnHighlight);
+        FShadowColor = ColorToRGB(clBtnShadow);
+    }
     Invalidate();
 }
 
@@ -249,11 +255,11 @@ void TOvalButton::Paint()
 {
     TCanvas* c = Canvas();
     c->Font = FFont;
-    c->FontColor = FFontColor;
+    c->FontColor = ReadableOn(FFontColor, FTransparent ? ContainerColor() : FColor, FFont);
     c->Brush.Style = FTransparent ? TBrushStyle::bsClear : TBrushStyle::bsSolid;
     c->Brush.Color = FColor;
     c->Pen.Style = FFlat ? TPenStyle::psClear : TPenStyle::psSolid;
-    c->Pen.Color = clBlack;
+    c->Pen.Color = QColorToColor(Ink(QColor(0, 0, 0)));
     c->Pen.Width = 1;
     c->Ellipse(0, 0, Width() - 1, Height() - 1);
     DrawContents();
@@ -306,7 +312,7 @@ void TOvalButton::DrawContents()
         source = TRect{2 * k, 0, 3 * k, FGlyph.height()};
     c->Brush.Style = FTransparent ? TBrushStyle::bsClear : TBrushStyle::bsSolid;
     c->Brush.Color = FColor;
-    c->BrushCopy(g, FGlyph, source, FTransparentColor);
+    c->BrushCopy(g, InkedGlyph(FGlyph), source, FTransparentColor);
 
     if (FCaption.isEmpty())
         return;
@@ -483,6 +489,8 @@ void TOvalButton::changeEvent(QEvent* e)
     TGraphicControl::changeEvent(e);
     if (e->type() == QEvent::EnabledChange)
         Invalidate();
+    else if (e->type() == QEvent::PaletteChange)
+        setColor(FColor);  // the bevel's shades follow a face the scheme gives
 }
 
 } // namespace quindle

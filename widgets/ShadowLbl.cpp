@@ -2,6 +2,7 @@
 
 #include "controls/StoreChanged.h"
 #include "paint/AccelText.h"
+#include "paint/Schemes.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -241,7 +242,7 @@ void TCustomShadowLabel::RenderCaption(TCanvas* canvas, TRect& r, unsigned flags
     if (layoutDirection() == Qt::RightToLeft && !(flags & tfCenter))
         flags ^= tfRight;  // left is no flag at all
     canvas->Font = font();
-    canvas->FontColor = NormalTextColor();
+    canvas->FontColor = ReadableOn(NormalTextColor(), Transparent() ? ContainerColor() : Color(), font());
     TShadowPosition pos = FShadowPos;
     int size = FShadowSize;
     TColor shadow = FShadowColor;

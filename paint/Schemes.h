@@ -1,0 +1,50 @@
+#pragma once
+
+// The colour schemes the game follows from the desktop, and the rules that
+// keep fixed colours readable in each.
+
+#include "paint/Colors.h"
+
+#include <QColor>
+#include <QImage>
+#include <QPalette>
+
+class QFont;
+
+namespace quindle {
+
+enum class TScheme { Classic, Dark, HighContrast };
+
+// Silver faces, white highlights, grey shadows and black frames; dark greys
+// with light text; black faces with white text and a yellow highlight.
+QPalette SchemePalette(TScheme scheme);
+
+TScheme CurrentScheme();
+// Makes the scheme the application's palette; every window repaints in it.
+void ApplyScheme(TScheme scheme);
+
+// WCAG relative luminance, 0 (black) to 1 (white), and contrast ratio.
+double RelativeLuminance(const QColor& c);
+double ContrastRatio(const QColor& a, const QColor& b);
+
+// Text of 24 pixels and up, or bold from 19, needs less contrast.
+bool IsLargeText(const QFont& font);
+
+// A colour the layouts fix, as drawn on background in the scheme: as it is
+// in Classic; elsewhere lightened, keeping its hue, only as far as text of
+// that size needs to stand out (4.5:1, large text 3:1).
+QColor ReadableOn(const QColor& fixed, const QColor& background, bool largeText, TScheme scheme = CurrentScheme());
+
+// The same for a colour value of the layouts; a system colour follows the
+// scheme already and stays.
+TColor ReadableOn(TColor fixed, TColor background, const QFont& font);
+
+// Black lines and glyphs drawn on the face: black in Classic, the scheme's
+// text colour elsewhere.
+QColor Ink(const QColor& c, TScheme scheme = CurrentScheme());
+
+// A glyph drawn only in greys keeps its picture in Classic; elsewhere its
+// black becomes the scheme's text colour. Coloured glyphs stay as they are.
+QImage InkedGlyph(const QImage& glyph, TScheme scheme = CurrentScheme());
+
+} // namespace quindle

@@ -1,0 +1,91 @@
+// The schemes' contrast rule: fixed colours keep their hue and are lightened
+// only as far as their text needs outside Classic.
+#include "paint/Schemes.h"
+
+#include <QFont>
+
+#include <gtest/gtest.h>
+
+using namespace quindle;
+
+namespace {
+
+struct ReadableCase {
+    const char* what;
+    QColor fixed, background;
+    bool large;
+    TScheme scheme;
+};
+
+// clang-format off
+const ReadableCase kCases[] = {
+    {"NavyDigitsOnDarkFace",     {0, 0, 128},   {64, 64, 64}, false, TScheme::Dark},
+    {"RedModeOnDarkFace",        {255, 0, 0},   {64, 64, 64}, false, TScheme::Dark},
+    {"LargeBlueQuestionOnDark",  {0, 0, 255},   {64, 64, 64}, true,  TScheme::Dark},
+    {"NavyDigitsOnBlackFace",    {0, 0, 128},   {0, 0, 0},    false, TScheme::HighContrast},
+    {"RedModeOnBlackFace",       {255, 0, 0},   {0, 0, 0},    false, TScheme::HighContrast},
+    {"LargeBlueOnBlackFace",     {0, 0, 255},   {0, 0, 0},    true,  TScheme::HighContrast},
+};
+// clang-format on
+
+class Readable : public ::testing::TestWithParam<ReadableCase> {};
+
+TEST_P(Readable, ReachesTheRatioKeepingTheHueAndGoesNoFurther)
+{
+    const ReadableCase& c = GetParam();
+    const double need = c.large ? 3.0 : 4.5;
+    const QColor got = ReadableOn(c.fixed, c.background, c.large, c.scheme);
+    EXPECT_GE(ContrastRatio(got, c.background), need) << got.name().toStdString();
+    EXPECT_EQ(got.hue(), c.fixed.hue());
+    // A step less light would not do: lightened no further than needed.
+    auto back = [](int now, int fixed) { return now - (255 - fixed) / 32; };
+    const QColor less(back(got.red(), c.fixed.red()), back(got.green(), c.fixed.green()),
+                      back(got.blue(), c.fixed.blue()));
+    EXPECT_LT(ContrastRatio(less, c.background), need) << got.name().toStdString();
+    // Classic draws the layouts' colours exactly.
+    EXPECT_EQ(ReadableOn(c.fixed, c.background, c.large, TScheme::Classic), c.fixed);
+}
+
+INSTANTIATE_TEST_SUITE_P(Schemes, Readable, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.what); });
+
+TEST(Schemes, ContrastFollowsTheWebRule)
+{
+    EXPECT_NEAR(ContrastRatio(Qt::black, Qt::white), 21.0, 1e-9);
+    EXPECT_NEAR(ContrastRatio(QColor(0, 0, 128), QColor(192, 192, 192)), 8.80, 0.01);
+    EXPECT_DOUBLE_EQ(ContrastRatio(QColor(10, 20, 30), QColor(10, 20, 30)), 1.0);
+    QFont f;
+    f.setPixelSize(24);
+    EXPECT_TRUE(IsLargeText(f));
+    f.setPixelSize(19);
+    EXPECT_FALSE(IsLargeText(f));
+    f.setBold(true);
+    EXPECT_TRUE(IsLargeText(f));
+}
+
+TEST(Schemes, BlackInkTakesTheTextColourOutsideClassicAndColourGlyphsStay)
+{
+    QImage grey(2, 1, QImage::Format_RGB32), coloured(2, 1, QImage::Format_RGB32);
+    grey.setPixel(0, 0, qRgb(0, 0, 0));
+    grey.setPixel(1, 0, qRgb(192, 192, 192));
+    coloured.setPixel(0, 0, qRgb(0, 0, 0));
+    coloured.setPixel(1, 0, qRgb(0, 128, 128));
+    EXPECT_EQ(InkedGlyph(grey, TScheme::Classic), grey);
+    EXPECT_EQ(InkedGlyph(coloured, TScheme::Dark), coloured);
+    const QImage inked = InkedGlyph(grey, TScheme::HighContrast);
+    EXPECT_EQ(inked.pixelColor(0, 0), QColor(255, 255, 255));
+    EXPECT_EQ(inked.pixelColor(1, 0), QColor(192, 192, 192));
+    EXPECT_EQ(Ink(Qt::black, TScheme::Dark), SchemePalette(TScheme::Dark).color(QPalette::ButtonText));
+    EXPECT_EQ(Ink(QColor(0, 0, 128), TScheme::Dark), QColor(0, 0, 128));
+}
+
+TEST(Schemes, ClassicIsTheLayoutsPalette)
+{
+    const QPalette classic = SchemePalette(TScheme::Classic);
+    EXPECT_EQ(classic.color(QPalette::Button), QColor(192, 192, 192));
+    EXPECT_EQ(classic.color(QPalette::Highlight), QColor(0, 0, 128));
+    EXPECT_EQ(classic.color(QPalette::Disabled, QPalette::Text), QColor(128, 128, 128));
+    EXPECT_EQ(SchemePalette(TScheme::HighContrast).color(QPalette::Highlight), QColor(255, 255, 0));
+}
+
+} // namespace
