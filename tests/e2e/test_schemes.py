@@ -1,8 +1,9 @@
 """The desktop's dark and high-contrast preferences, followed live on X11. A
 stand-in portal switches the scheme while windows are open; screenshots of
 every window show its face changed and its texts readable (WCAG contrast).
-The high-contrast switch comes through the accessibility settings' key, as
-from a portal that has no contrast setting of its own."""
+High contrast comes first through the accessibility settings' key, as from a
+portal without a contrast setting, then through the portal's own, which
+then outranks that key."""
 import collections
 import json
 import os
@@ -14,12 +15,15 @@ import quindle_e2e as e2e
 HERE = os.path.dirname(os.path.abspath(__file__))
 APPEARANCE = "org.freedesktop.appearance"
 A11Y = "org.gnome.desktop.a11y.interface"
-# Name: portal settings, the face the windows take.
-SCHEMES = {
-    "classic": ({APPEARANCE: {"color-scheme": ["u", 0]}, A11Y: {"high-contrast": ["b", False]}}, (192, 192, 192)),
-    "dark": ({APPEARANCE: {"color-scheme": ["u", 1]}, A11Y: {"high-contrast": ["b", False]}}, (64, 64, 64)),
-    "high-contrast": ({APPEARANCE: {"color-scheme": ["u", 1]}, A11Y: {"high-contrast": ["b", True]}}, (0, 0, 0)),
-}
+FACES = {"classic": (192, 192, 192), "dark": (64, 64, 64), "high-contrast": (0, 0, 0)}
+
+
+def portal_settings(scheme, own_contrast):
+    high = scheme == "high-contrast"
+    appearance = {"color-scheme": ["u", 0 if scheme == "classic" else 1]}
+    if own_contrast:
+        appearance["contrast"] = ["u", 1 if high else 0]
+    return {APPEARANCE: appearance, A11Y: {"high-contrast": ["b", high and not own_contrast]}}
 
 
 def luminance(rgb):
@@ -62,9 +66,9 @@ class Run:
         self.shots = os.environ.get("QUINDLE_E2E_ARTIFACTS") or desk.tmp
         os.makedirs(self.shots, exist_ok=True)
 
-    def switch(self, name):
+    def switch(self, name, own_contrast=False):
         with open(self.settings, "w") as f:
-            json.dump(SCHEMES[name][0], f)
+            json.dump(portal_settings(name, own_contrast), f)
         self.portal.send_signal(signal.SIGUSR1)
 
     def shot(self, name, window):
@@ -73,7 +77,7 @@ class Run:
         return e2e.Picture(path)
 
     def wait_face(self, scheme, *windows):
-        want = SCHEMES[scheme][1]
+        want = FACES[scheme]
         e2e.wait_until(lambda: all(face(e2e.Picture(self.desk.screenshot(os.path.join(self.desk.tmp, "w.png"))), w)
                                    == want for w in windows), 10, f"the {scheme} face on every open window")
 
@@ -94,7 +98,7 @@ def main():
     with e2e.Desktop("x11") as desk:
         settings = os.path.join(desk.tmp, "portal.json")
         with open(settings, "w") as f:
-            json.dump(SCHEMES["classic"][0], f)
+            json.dump(portal_settings("classic", False), f)
         portal = desk.start(["/usr/bin/python3", os.path.join(HERE, "portal.py"), settings])
         e2e.wait_until(lambda: "true" in desk.run(
             ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
@@ -120,8 +124,8 @@ def main():
             e2e.click(desk, game.find(hey, "push button", "OK"))
             e2e.wait_until(lambda: game.captions()[0], 10, "the deal")
         for name in ("dark", "high-contrast", "classic"):
-            run.switch(name)
-            with e2e.step(desk, f"{name}: the board, the winner and the credits"):
+            run.switch(name, own_contrast=True)
+            with e2e.step(desk, f"{name}, the portal's own contrast: the board, the winner and the credits"):
                 run.wait_face(name, main)
                 e2e.click(desk, game.find(main, "push button", "Games"))
                 back = e2e.wait_until(lambda: game.find(main, "push button", "Back"), 5, "the tall form")
