@@ -126,7 +126,7 @@ QColor Ink(const QColor& c, TScheme scheme)
 {
     if (scheme == TScheme::Classic || c != QColor(0, 0, 0))
         return c;
-    return SchemePalette(scheme).color(QPalette::Active, QPalette::ButtonText);
+    return ColorsOf(scheme).text;
 }
 
 QImage InkedGlyph(const QImage& glyph, TScheme scheme)

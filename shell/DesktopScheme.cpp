@@ -18,7 +18,7 @@ const QString kAccessibility = QStringLiteral("org.gnome.desktop.a11y.interface"
 // Read answers a variant holding the value's variant.
 QVariant Unwrapped(QVariant v)
 {
-    while (v.canConvert<QDBusVariant>() && v.userType() == qMetaTypeId<QDBusVariant>())
+    while (v.userType() == qMetaTypeId<QDBusVariant>())
         v = v.value<QDBusVariant>().variant();
     return v;
 }

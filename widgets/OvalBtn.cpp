@@ -135,6 +135,7 @@ void TOvalButton::setFontColor(TColor color)
 void TOvalButton::setGlyphImage(const QImage& glyph)
 {
     FGlyph = glyph.convertToFormat(QImage::Format_RGB32);
+    FInkedGlyph = InkedGlyph(FGlyph);
     if (!FGlyph.isNull())
         FTransparentColor = QColorToColor(FGlyph.pixelColor(0, FGlyph.height() - 1));
     Invalidate();
@@ -312,7 +313,7 @@ void TOvalButton::DrawContents()
         source = TRect{2 * k, 0, 3 * k, FGlyph.height()};
     c->Brush.Style = FTransparent ? TBrushStyle::bsClear : TBrushStyle::bsSolid;
     c->Brush.Color = FColor;
-    c->BrushCopy(g, InkedGlyph(FGlyph), source, FTransparentColor);
+    c->BrushCopy(g, FInkedGlyph, source, FTransparentColor);
 
     if (FCaption.isEmpty())
         return;
@@ -489,8 +490,10 @@ void TOvalButton::changeEvent(QEvent* e)
     TGraphicControl::changeEvent(e);
     if (e->type() == QEvent::EnabledChange)
         Invalidate();
-    else if (e->type() == QEvent::PaletteChange)
+    else if (e->type() == QEvent::PaletteChange) {
+        FInkedGlyph = InkedGlyph(FGlyph);
         setColor(FColor);  // the bevel's shades follow a face the scheme gives
+    }
 }
 
 } // namespace quindle

@@ -157,6 +157,8 @@ private:
     QFont FFont;
     TColor FFontColor = clWindowText;
     QImage FGlyph;
+    // FGlyph as the current scheme draws it, made when either changes.
+    QImage FInkedGlyph;
     int FGroupIndex = 0;
     TLayout FLayout = blGlyphLeft;
     int FMargin = 0;
