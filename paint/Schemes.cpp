@@ -97,9 +97,18 @@ bool IsLargeText(const QFont& font)
     return px >= 24 || (font.bold() && px >= 19);
 }
 
+double NeededContrast(bool largeText, TScheme scheme)
+{
+    // A player who asked for high contrast gets the enhanced level, large
+    // text included.
+    if (scheme == TScheme::HighContrast)
+        return 7.0;
+    return largeText ? 3.0 : 4.5;
+}
+
 QColor ReadableOn(const QColor& fixed, const QColor& background, bool largeText, TScheme scheme)
 {
-    const double needed = largeText ? 3.0 : 4.5;
+    const double needed = NeededContrast(largeText, scheme);
     if (scheme == TScheme::Classic || ContrastRatio(fixed, background) >= needed)
         return fixed;
     // Towards white in small steps, keeping the hue: the first mix that

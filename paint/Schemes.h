@@ -30,9 +30,13 @@ double ContrastRatio(const QColor& a, const QColor& b);
 // Text of 24 pixels and up, or bold from 19, needs less contrast.
 bool IsLargeText(const QFont& font);
 
+// The contrast text of that size needs in the scheme: 4.5:1, large text
+// 3:1; in high contrast 7:1 for all.
+double NeededContrast(bool largeText, TScheme scheme);
+
 // A colour the layouts fix, as drawn on background in the scheme: as it is
-// in Classic; elsewhere lightened, keeping its hue, only as far as text of
-// that size needs to stand out (4.5:1, large text 3:1).
+// in Classic; elsewhere lightened, keeping its hue, only as far as
+// NeededContrast asks.
 QColor ReadableOn(const QColor& fixed, const QColor& background, bool largeText, TScheme scheme = CurrentScheme());
 
 // The same for a colour value of the layouts; a system colour follows the

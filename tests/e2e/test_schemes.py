@@ -83,12 +83,13 @@ class Run:
 
     def readable(self, scheme, pic, acc, what, large=False, hue=None, laid_out=None):
         """Classic draws the layouts' colours exactly; the others lighten them
-        as far as the text needs, keeping their hue."""
+        as far as the text needs, keeping their hue: high contrast to the
+        enhanced level."""
         back, ink, ratio = text_contrast(pic, acc)
         if scheme == "classic":
             assert laid_out is None or ink == laid_out, f"{what}: {ink}, laid out {laid_out}"
             return
-        need = 3.0 if large else 4.5
+        need = 7.0 if scheme == "high-contrast" else 3.0 if large else 4.5
         assert ratio >= need, f"{what}: {ink} on {back} is {ratio:.2f}:1, below {need}:1"
         if hue is not None:
             assert max(range(3), key=lambda i: ink[i]) == hue, f"{what}: {ink} lost its hue"

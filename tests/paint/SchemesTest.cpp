@@ -15,16 +15,18 @@ struct ReadableCase {
     QColor fixed, background;
     bool large;
     TScheme scheme;
+    double need;
 };
 
 // clang-format off
 const ReadableCase kCases[] = {
-    {"NavyDigitsOnDarkFace",     {0, 0, 128},   {64, 64, 64}, false, TScheme::Dark},
-    {"RedModeOnDarkFace",        {255, 0, 0},   {64, 64, 64}, false, TScheme::Dark},
-    {"LargeBlueQuestionOnDark",  {0, 0, 255},   {64, 64, 64}, true,  TScheme::Dark},
-    {"NavyDigitsOnBlackFace",    {0, 0, 128},   {0, 0, 0},    false, TScheme::HighContrast},
-    {"RedModeOnBlackFace",       {255, 0, 0},   {0, 0, 0},    false, TScheme::HighContrast},
-    {"LargeBlueOnBlackFace",     {0, 0, 255},   {0, 0, 0},    true,  TScheme::HighContrast},
+    {"NavyDigitsOnDarkFace",      {0, 0, 128},   {64, 64, 64}, false, TScheme::Dark,         4.5},
+    {"RedModeOnDarkFace",         {255, 0, 0},   {64, 64, 64}, false, TScheme::Dark,         4.5},
+    {"LargeBlueQuestionOnDark",   {0, 0, 255},   {64, 64, 64}, true,  TScheme::Dark,         3.0},
+    {"NavyDigitsOnBlackFace",     {0, 0, 128},   {0, 0, 0},    false, TScheme::HighContrast, 7.0},
+    {"RedModeOnBlackFace",        {255, 0, 0},   {0, 0, 0},    false, TScheme::HighContrast, 7.0},
+    {"LargeBlueOnBlackFace",      {0, 0, 255},   {0, 0, 0},    true,  TScheme::HighContrast, 7.0},
+    {"LargeNavyDigitsOnBlackFace",{0, 0, 128},   {0, 0, 0},    true,  TScheme::HighContrast, 7.0},
 };
 // clang-format on
 
@@ -33,7 +35,8 @@ class Readable : public ::testing::TestWithParam<ReadableCase> {};
 TEST_P(Readable, ReachesTheRatioKeepingTheHueAndGoesNoFurther)
 {
     const ReadableCase& c = GetParam();
-    const double need = c.large ? 3.0 : 4.5;
+    const double need = c.need;
+    EXPECT_EQ(NeededContrast(c.large, c.scheme), need);
     const QColor got = ReadableOn(c.fixed, c.background, c.large, c.scheme);
     EXPECT_GE(ContrastRatio(got, c.background), need) << got.name().toStdString();
     EXPECT_EQ(got.hue(), c.fixed.hue());
