@@ -302,10 +302,10 @@ void TMain::MenuMnemonicKeyDown(const QKeyEvent& event)
 {
     // The menu bar takes its mnemonics (Alt+O) before any key-down is
     // delivered; the access code must still see them.
-    const QKeySequence pressed(event.keyCombination());
+    int key = LetterKey(event);
+    const QKeySequence pressed(QKeyCombination(event.modifiers(), Qt::Key(key)));
     for (const QAction* menu : ui->MainMenu1->actions())
         if (QKeySequence::mnemonic(menu->text()) == pressed) {
-            int key = event.key();
             FormKeyDown(key, event.modifiers());
             return;
         }
@@ -348,7 +348,7 @@ void TMain::keyPressEvent(QKeyEvent* event)
     // The selector reports its own keys and passes dialog keys on to us.
     if (focusWidget() == ui->NumSpinEdit1)
         return QMainWindow::keyPressEvent(event);
-    int key = event->key();
+    int key = LetterKey(*event);
     FormKeyDown(key, event->modifiers());
     if (PlayKey(event->key(), event->modifiers(), true))
         return;

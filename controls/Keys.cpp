@@ -2,7 +2,44 @@
 
 #include <QKeyEvent>
 
+#include <string>
+// The keymap's other layouts are Qt's to read: its shortcut lookup asks the
+// platform for them, on X11 and Wayland alike.
+#include <QtGui/private/qkeymapper_p.h>
+
 namespace quindle {
+
+namespace {
+bool IsLetter(int key) { return key >= Qt::Key_A && key <= Qt::Key_Z; }
+
+// The letters of a US keyboard by the keycodes of X11 and Wayland (the
+// kernel's key codes plus 8), for a keymap with no Latin layout at all.
+int UsLetterAt(quint32 keycode)
+{
+    static constexpr struct {
+        quint32 first;
+        const char* letters;
+    } rows[] = {{24, "QWERTYUIOP"}, {38, "ASDFGHJKL"}, {52, "ZXCVBNM"}};
+    for (const auto& row : rows) {
+        const quint32 n = quint32(std::char_traits<char>::length(row.letters));
+        if (keycode >= row.first && keycode < row.first + n)
+            return Qt::Key_A + (row.letters[keycode - row.first] - 'A');
+    }
+    return 0;
+}
+}
+
+int LetterKey(const QKeyEvent& e)
+{
+    const int key = e.key();
+    if (IsLetter(key))
+        return key;
+    for (int combined : QKeyMapper::possibleKeys(const_cast<QKeyEvent*>(&e)))
+        if (const int other = combined & ~int(Qt::KeyboardModifierMask); IsLetter(other))
+            return other;
+    const int us = UsLetterAt(e.nativeScanCode());
+    return us ? us : key;
+}
 
 Qt::KeyboardModifiers CommandModifiers(Qt::KeyboardModifiers modifiers)
 {
@@ -25,7 +62,7 @@ bool IsDialogKey(int key)
 QChar TypedChar(const QKeyEvent& e)
 {
     const auto mods = CommandModifiers(e.modifiers());
-    const int key = e.key();
+    const int key = LetterKey(e);
     if (key == Qt::Key_Backspace)
         return QChar(mods & Qt::ControlModifier ? 127 : 8);
     if (key == Qt::Key_Return || key == Qt::Key_Enter)

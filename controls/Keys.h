@@ -24,6 +24,13 @@ bool IsCloseShortcut(int key, Qt::KeyboardModifiers modifiers);
 // Return, Enter, Escape and the Tab keys: a field passes them on to its dialog.
 bool IsDialogKey(int key);
 
+// The key as the game reads it. A letter key is Qt::Key_A to Qt::Key_Z on
+// any layout: the Latin letter the active layout gives it; failing that, the
+// one another layout of the keymap gives the same key, as shortcuts find it;
+// failing that, the letter at its place on a US keyboard. Any other key is
+// its own key().
+int LetterKey(const QKeyEvent& e);
+
 // The character a key types, or none. Ctrl with a letter types a control
 // character; Alt with a key types nothing.
 QChar TypedChar(const QKeyEvent& e);

@@ -28,7 +28,7 @@ void TOKBottomDlg::CancelBtnClick()
 void TOKBottomDlg::keyPressEvent(QKeyEvent* event)
 {
     if (IsPlainKey(event->modifiers())) {
-        switch (event->key()) {
+        switch (LetterKey(*event)) {
         case Qt::Key_O:
         case Qt::Key_Y:
             OKBtnClick();

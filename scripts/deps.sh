@@ -4,14 +4,14 @@
 set -euo pipefail
 
 build_pkgs=(cmake g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-private-dev qt6-base-dev-tools libgl-dev
   libjpeg62-turbo-dev
   libavformat-dev libavcodec-dev libswscale-dev libavutil-dev
   libcanberra-dev libcanberra-pulse sound-theme-freedesktop libxcb1-dev libsndfile1-dev
   fonts-comic-neue fonts-dejavu-core fonts-dejavu-extra)
 test_pkgs=(libgtest-dev
   # the end-to-end suite: private X11 and Wayland desktops, input, accessibility
-  xvfb openbox xdotool x11-utils imagemagick weston qt6-wayland
+  xvfb openbox xdotool x11-utils x11-xkb-utils python3-xlib imagemagick weston qt6-wayland
   dbus-daemon dbus-bin at-spi2-core python3 python3-gi python3-pyatspi
   # a private sound server to hear which cues play
   pulseaudio pulseaudio-utils

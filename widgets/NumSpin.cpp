@@ -229,7 +229,8 @@ void TNumSpinEdit::NotifyChange()
 
 void TNumSpinEdit::keyPressEvent(QKeyEvent* event)
 {
-    int key = event->key();
+    const int read = LetterKey(*event);
+    int key = read;
     emit OnKeyDown(key, event->modifiers());
     if (key == 0) {
         event->accept();
@@ -241,7 +242,7 @@ void TNumSpinEdit::keyPressEvent(QKeyEvent* event)
         return;
     }
     QKeyEvent changed(event->type(), key, event->modifiers(), QString(), event->isAutoRepeat(), event->count());
-    QKeyEvent& e = key == event->key() ? *event : changed;
+    QKeyEvent& e = key == read ? *event : changed;
     const auto mods = CommandModifiers(e.modifiers());
     event->accept();  // keys stay here unless they are dialog keys
     if (mods == Qt::AltModifier || (mods & Qt::MetaModifier))
