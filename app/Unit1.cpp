@@ -10,6 +10,7 @@
 #include "controls/Keys.h"
 #include "paint/Look.h"
 #include "shell/ModalForm.h"
+#include "shell/Placement.h"
 #include "app/LocaleTime.h"
 #include "shell/TitleBar.h"
 #include "shell/WindowFrame.h"
@@ -19,9 +20,11 @@
 #include <QAccessible>
 #include <QAction>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QShowEvent>
 #include <QLayout>
+#include <QScreen>
 #include <QTime>
 #include <QTimer>
 
@@ -339,7 +342,10 @@ void TMain::showEvent(QShowEvent* event)
     CloseBoxOnly(this);
     if (!FPlaced) {
         FPlaced = true;
-        PlaceFrame(this, LayoutPosition);
+        // From the primary monitor's corner, and wholly on it.
+        const QScreen* primary = QGuiApplication::primaryScreen();
+        const QRect area = primary ? primary->geometry() : QRect(QPoint(), frameGeometry().size());
+        PlaceFrame(this, FitOnMonitor(QRect(area.topLeft() + LayoutPosition, frameGeometry().size()), area));
     }
 }
 

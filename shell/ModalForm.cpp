@@ -4,9 +4,11 @@
 #include "controls/GraphicControl.h"
 #include "controls/Keys.h"
 #include "paint/Look.h"
+#include "shell/Placement.h"
 #include "shell/TitleBar.h"
 #include "shell/WindowFrame.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QShowEvent>
@@ -86,22 +88,31 @@ void TModalForm::showEvent(QShowEvent* event)
     CloseBoxOnly(this);
     if (FPlaced) {
         // Reopened where the player left it; the frame is known by now.
-        PlaceFrame(this, frameGeometry().topLeft());
-        return;
+        // Not where its title bar would be out of reach (a monitor gone).
+        const QRect outer = frameGeometry();
+        const QRect titleBar(outer.left(), outer.top(), outer.width(), geometry().top() - outer.top());
+        QList<QRect> monitors;
+        for (const QScreen* m : QGuiApplication::screens())
+            monitors.append(m->geometry());
+        if (OnSomeMonitor(titleBar.isEmpty() ? outer : titleBar, monitors)) {
+            PlaceFrame(this, outer.topLeft());
+            return;
+        }
     }
     FPlaced = true;
-    const QScreen* s = screen();
+    // On the monitor that holds the main window's centre.
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    const QScreen* s = owner ? QGuiApplication::screenAt(owner->frameGeometry().center()) : nullptr;
+    if (!s)
+        s = screen();
     if (!s)
         return;
     // Centred by its outer size. The window manager frames the dialog only
     // once it is mapped; until then the main window's frame is the best guess.
     QMargins frame = FrameMargins(this);
-    if (frame.isNull() && parentWidget())
-        frame = FrameMargins(parentWidget()->window());
-    const QRect area = s->geometry();
-    const QSize outer = size().grownBy(frame);
-    PlaceFrame(this, QPoint(area.left() + std::max(0, (area.width() - outer.width()) / 2),
-                            area.top() + std::max(0, (area.height() - outer.height()) / 2)));
+    if (frame.isNull() && owner)
+        frame = FrameMargins(owner);
+    PlaceFrame(this, CentreOnMonitor(size().grownBy(frame), s->geometry()));
 }
 
 } // namespace quindle
