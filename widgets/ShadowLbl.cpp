@@ -69,7 +69,6 @@ TCustomShadowLabel::TCustomShadowLabel(QWidget* parent) : TGraphicControl(parent
     InstallShadowLabelAccessibility();
     setOpaque(true);
     resize(65, 17);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FocusMoved(now); });
 }
 
 // Every setter stores, returns early when nothing changed, then refits,
@@ -163,9 +162,15 @@ void TCustomShadowLabel::setFocusControl(QWidget* control)
 {
     // Stored even when unchanged: the watch on the partner is simply renewed.
     disconnect(FPartnerGone);
+    disconnect(FFocusMoves);
     FFocusControl = control;
-    if (control)
+    if (control) {
         FPartnerGone = connect(control, &QObject::destroyed, this, [this]() { setFocusControl(nullptr); });
+        // Only a label with a partner cares where the focus goes.
+        FFocusMoves = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FocusMoved(now); });
+    } else {
+        FPartnerFocused = false;  // what the next focus move would say, unheard now
+    }
     if (FShowFocus)
         Invalidate();
 }

@@ -120,6 +120,7 @@ private:
 
     QPointer<QWidget> FFocusControl;
     QMetaObject::Connection FPartnerGone;
+    QMetaObject::Connection FFocusMoves;
     TAlignment FAlignment = taLeftJustify;
     bool FAutoSize = true;
     TTextLayout FLayout = tlTop;

@@ -26,6 +26,18 @@ def looks(desk, acc, want, what):
     e2e.wait_until(lambda: bevel(desk, acc) == want, 10, f"{what} {want}")
 
 
+def ask_and_point_at_ok(desk, game, button, what):
+    """Clicks button, whose click asks "Hey!", and points at its OK: the
+    button stays drawn pressed, not hovered, while its click runs."""
+    e2e.click(desk, button)
+    hey = game.active("Hey!")
+    ok = game.find(hey, "push button", "OK")
+    point_at(desk, ok)
+    looks(desk, ok, "raised", "the question's OK under the pointer")
+    assert bevel(desk, button) == "sunken", f"{what} drawn pressed while its click runs"
+    return hey, ok
+
+
 def main():
     with e2e.Desktop("x11") as desk:
         game = desk.launch()
@@ -36,12 +48,7 @@ def main():
             point_at(desk, start)
             looks(desk, start, "raised", "Start under the pointer")
         with e2e.step(desk, "the question opens; Start stays pressed, the pointer raises OK"):
-            e2e.click(desk, start)
-            hey = game.active("Hey!")
-            ok = game.find(hey, "push button", "OK")
-            point_at(desk, ok)
-            looks(desk, ok, "raised", "the question's OK under the pointer")
-            assert bevel(desk, start) == "sunken", "Start drawn pressed while its click runs"
+            hey, ok = ask_and_point_at_ok(desk, game, start, "Start")
         with e2e.step(desk, "answered, the question's OK leaves the pointer on the board: Start is flat"):
             e2e.click(desk, ok)
             e2e.wait_until(lambda: game.captions()[0], 10, "the deal")
@@ -57,6 +64,14 @@ def main():
             e2e.key(desk, hey, "c")
             e2e.wait_until(lambda: not e2e.showing(hey), 10, "the question to close")
             looks(desk, start, "flat", "Start")
+        with e2e.step(desk, "pointed at and clicked, Exit shows no hover behind the question on its OK"):
+            leave = game.find(main, "push button", "Exit")
+            point_at(desk, leave)
+            looks(desk, leave, "raised", "Exit under the pointer")
+            hey, _ = ask_and_point_at_ok(desk, game, leave, "Exit")
+            e2e.key(desk, hey, "c")
+            e2e.wait_until(lambda: not e2e.showing(hey), 10, "the question to close")
+            looks(desk, leave, "flat", "Exit")
 
 
 if __name__ == "__main__":

@@ -372,6 +372,7 @@ TEST_F(ShadowLabel, FocusRectangleFollowsThePartnerUntilItIsDestroyed)
     partner = new QLineEdit(&host);
     partner->show();
     label->setFocusControl(partner);
+    EXPECT_FALSE(label->PartnerFocused());  // not the focus of the partner before it
     label->setCaption("a&&b &Name");
     EXPECT_FALSE(label->DialogChar(QChar('N')));
     EXPECT_TRUE(label->DialogChar(QChar('&')));
