@@ -97,7 +97,8 @@ void TMain::NameForAssistiveTools()
 {
     for (int n = 1; n <= FTiles.size(); ++n) {
         FTiles[n - 1]->setAccessibleName(QStringLiteral("blank"));
-        FTiles[n - 1]->setAccessibleDescription(QStringLiteral("row %1, column %2").arg((n - 1) / 4 + 1).arg((n - 1) % 4 + 1));
+        const TCell cell = CellOfButton(n);
+        FTiles[n - 1]->setAccessibleDescription(QStringLiteral("row %1, column %2").arg(cell.Row).arg(cell.Column));
     }
     ui->NumSpinEdit1->setAccessibleName(QStringLiteral("Arrangement"));
 }
@@ -144,7 +145,8 @@ void TMain::Redibuja()
 {
     for (int n = 0; n < FTiles.size(); ++n) {
         TSpeedButton* tile = FTiles[n];
-        const QString caption = QString::fromStdString(Entero(FBoard.Tablero(n / 4 + 1, n % 4 + 1)));
+        const TCell cell = CellAtIndex(n);
+        const QString caption = QString::fromStdString(Entero(FBoard.Tablero(cell.Row, cell.Column)));
         // Named first, so the caption's own change event already reads the new
         // name; every tile is rewritten on each move, only changes are announced.
         const QString name = caption.isEmpty() ? QStringLiteral("blank") : caption;
@@ -160,11 +162,11 @@ void TMain::Gana()
     Ganador->ShowModal();
 }
 
-void TMain::TileClick(int row, int column)
+void TMain::TileClick(TCell cell)
 {
     TOutcome outcome;
     Guarded([&] {
-        outcome = FBoard.Click(row, column);
+        outcome = FBoard.Click(cell.Row, cell.Column);
         Present(outcome);
     });
     if (outcome.Slide == TSlide::Accepted)
@@ -178,26 +180,26 @@ void TMain::FocusLandedTile(TCell landed)
     // out its number and place.
     if (!isActiveWindow() || focusWidget())
         return;
-    QAccessibleEvent focus(FTiles.at((landed.Row - 1) * 4 + landed.Column - 1), QAccessible::Focus);
+    QAccessibleEvent focus(FTiles.at(IndexOfCell(landed)), QAccessible::Focus);
     QAccessible::updateAccessibility(&focus);
 }
 
-void TMain::SpeedButton1Click() { TileClick(1, 1); }
-void TMain::SpeedButton2Click() { TileClick(1, 2); }
-void TMain::SpeedButton3Click() { TileClick(1, 3); }
-void TMain::SpeedButton4Click() { TileClick(1, 4); }
-void TMain::SpeedButton5Click() { TileClick(2, 1); }
-void TMain::SpeedButton6Click() { TileClick(2, 2); }
-void TMain::SpeedButton7Click() { TileClick(2, 3); }
-void TMain::SpeedButton8Click() { TileClick(2, 4); }
-void TMain::SpeedButton9Click() { TileClick(3, 1); }
-void TMain::SpeedButton10Click() { TileClick(3, 2); }
-void TMain::SpeedButton11Click() { TileClick(3, 3); }
-void TMain::SpeedButton12Click() { TileClick(3, 4); }
-void TMain::SpeedButton13Click() { TileClick(4, 1); }
-void TMain::SpeedButton14Click() { TileClick(4, 2); }
-void TMain::SpeedButton15Click() { TileClick(4, 3); }
-void TMain::SpeedButton16Click() { TileClick(4, 4); }
+void TMain::SpeedButton1Click() { TileClick(CellOfButton(1)); }
+void TMain::SpeedButton2Click() { TileClick(CellOfButton(2)); }
+void TMain::SpeedButton3Click() { TileClick(CellOfButton(3)); }
+void TMain::SpeedButton4Click() { TileClick(CellOfButton(4)); }
+void TMain::SpeedButton5Click() { TileClick(CellOfButton(5)); }
+void TMain::SpeedButton6Click() { TileClick(CellOfButton(6)); }
+void TMain::SpeedButton7Click() { TileClick(CellOfButton(7)); }
+void TMain::SpeedButton8Click() { TileClick(CellOfButton(8)); }
+void TMain::SpeedButton9Click() { TileClick(CellOfButton(9)); }
+void TMain::SpeedButton10Click() { TileClick(CellOfButton(10)); }
+void TMain::SpeedButton11Click() { TileClick(CellOfButton(11)); }
+void TMain::SpeedButton12Click() { TileClick(CellOfButton(12)); }
+void TMain::SpeedButton13Click() { TileClick(CellOfButton(13)); }
+void TMain::SpeedButton14Click() { TileClick(CellOfButton(14)); }
+void TMain::SpeedButton15Click() { TileClick(CellOfButton(15)); }
+void TMain::SpeedButton16Click() { TileClick(CellOfButton(16)); }
 
 void TMain::SpeedButton17Click()
 {
@@ -328,7 +330,7 @@ bool TMain::PlayKey(int key, Qt::KeyboardModifiers shift, bool arrows)
     if (!from)
         return false;
     if (OnBoard(*from))
-        TileClick(from->Row, from->Column);
+        TileClick(*from);
     else
         Suena(QStringLiteral("uhoh.wav"));  // no tile on that side
     return true;

@@ -80,7 +80,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void TileClick(int row, int column);
+    void TileClick(TCell cell);
     // The playing keys; false when the key is not one of them.
     bool PlayKey(int key, Qt::KeyboardModifiers shift, bool arrows);
     void NameForAssistiveTools();

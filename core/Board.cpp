@@ -15,7 +15,7 @@ int flatIndex(int row, int column)
     if (!OnBoard({row, column}))
         throw std::out_of_range("no cell at row " + std::to_string(row) + ", column "
                                 + std::to_string(column));
-    return (row - 1) * kSide + (column - 1);
+    return IndexOfCell({row, column});
 }
 
 // Counters wrap like the 32-bit registers they model instead of overflowing.
@@ -78,8 +78,9 @@ bool TBoard::encontradox(std::int32_t value, int& row, int& column) const
 {
     for (int p = 0; p < kSide * kSide; ++p) {
         if (FTablero[p] == value) {
-            row = p / kSide + 1;
-            column = p % kSide + 1;
+            const TCell cell = CellAtIndex(p);
+            row = cell.Row;
+            column = cell.Column;
             return true;
         }
     }

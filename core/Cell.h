@@ -17,4 +17,22 @@ constexpr bool OnBoard(TCell cell)
     return cell.Row >= 1 && cell.Row <= kSide && cell.Column >= 1 && cell.Column <= kSide;
 }
 
+// Cells in row-major order, 0 top left to 15 bottom right, as arrangements
+// list them.
+constexpr int IndexOfCell(TCell cell)
+{
+    return (cell.Row - 1) * kSide + (cell.Column - 1);
+}
+
+constexpr TCell CellAtIndex(int index)
+{
+    return {index / kSide + 1, index % kSide + 1};
+}
+
+// The tile buttons are numbered 1 to 16 in the same order.
+constexpr TCell CellOfButton(int button)
+{
+    return CellAtIndex(button - 1);
+}
+
 } // namespace quindle

@@ -1,5 +1,6 @@
 #include "paint/Canvas.h"
 
+#include "paint/Look.h"
 #include "paint/PixelArtScale.h"
 #include "paint/StandInFont.h"
 
@@ -251,7 +252,7 @@ QFont TCanvas::DrawingFont(const QFont& f, qreal scale)
     const QString standIn = StandInFamily(family);
     if (standIn != family)
         out.setFamilies({standIn});
-    const int px = f.pixelSize() > 0 ? f.pixelSize() : qRound(f.pointSizeF() * 96.0 / 72.0);
+    const int px = PixelHeight(f);
     out.setStyleStrategy(px * scale >= 16 ? QFont::PreferAntialias : QFont::NoAntialias);
     return out;
 }

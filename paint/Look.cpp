@@ -19,6 +19,11 @@ QFont PixelFont(const QString& family, int pixelHeight, bool bold)
     return f;
 }
 
+int PixelHeight(const QFont& font)
+{
+    return font.pixelSize() > 0 ? font.pixelSize() : qRound(font.pointSizeF() * 96.0 / 72.0);
+}
+
 void ApplyFontHeights(QWidget* root)
 {
     QList<QWidget*> widgets = root->findChildren<QWidget*>();

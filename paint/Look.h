@@ -19,6 +19,9 @@ void InitLook();
 // character height in pixels (the layouts' "height 11" is an 11-pixel font).
 QFont PixelFont(const QString& family, int pixelHeight, bool bold = false);
 
+// A font's character height in pixels; a point size counts at 96 dots per inch.
+int PixelHeight(const QFont& font);
+
 // Window layouts store font heights in pixels as the dynamic property
 // "fontHeight" (Designer only knows point sizes). Applies them below root,
 // root included, to the widget's font or, where it has one, its "Font".

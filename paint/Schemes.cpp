@@ -1,5 +1,7 @@
 #include "paint/Schemes.h"
 
+#include "paint/Look.h"
+
 #include <QApplication>
 #include <QFont>
 
@@ -93,7 +95,7 @@ double ContrastRatio(const QColor& a, const QColor& b)
 
 bool IsLargeText(const QFont& font)
 {
-    const int px = font.pixelSize() > 0 ? font.pixelSize() : qRound(font.pointSizeF() * 4 / 3);
+    const int px = PixelHeight(font);
     return px >= 24 || (font.bold() && px >= 19);
 }
 

@@ -1,5 +1,6 @@
 #include "widgets/NumSpin.h"
 
+#include "widgets/RoundEven.h"
 #include "controls/Keys.h"
 #include "controls/StoreChanged.h"
 
@@ -22,9 +23,6 @@ namespace {
 // draws; the native field draws right up to its text rectangle.
 constexpr int kLineMarginX = 2;
 constexpr int kLineMarginTop = 1;
-
-// Halves go to the even neighbour (the default rounding mode).
-double RoundEven(double x) { return std::nearbyint(x); }
 
 // Saturating, so that huge or undefined numbers still give some text.
 qint64 ToInt64(double x)

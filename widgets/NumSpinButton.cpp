@@ -1,5 +1,6 @@
 #include "widgets/NumSpinButton.h"
 
+#include "widgets/RoundEven.h"
 #include "paint/DibImage.h"
 #include "paint/Schemes.h"
 
@@ -14,9 +15,6 @@ namespace {
 
 constexpr int kFirstRepeatMs = 400;
 constexpr int kRepeatMs = 100;
-
-// Halves go to the even neighbour (the default rounding mode).
-double RoundEven(double x) { return std::nearbyint(x); }
 
 // One-bit glyphs are drawn with white as background, others with the colour
 // of their bottom-left pixel.

@@ -125,6 +125,20 @@ TEST(Captions, NumbersAndTheEmptyBlank)
     EXPECT_EQ(Entero(-3), "-3");
 }
 
+TEST(Cells, ButtonsAndIndicesCountRowByRow)
+{
+    struct Row {
+        int button, index;
+        TCell cell;
+    };
+    for (const Row& r : {Row{1, 0, {1, 1}}, Row{4, 3, {1, 4}}, Row{5, 4, {2, 1}}, Row{11, 10, {3, 3}},
+                         Row{13, 12, {4, 1}}, Row{16, 15, {4, 4}}}) {
+        EXPECT_EQ(CellOfButton(r.button), r.cell) << r.button;
+        EXPECT_EQ(CellAtIndex(r.index), r.cell) << r.index;
+        EXPECT_EQ(IndexOfCell(r.cell), r.index) << r.index;
+    }
+}
+
 TEST(Searches, FirstMatchInRowMajorOrder)
 {
     // The deal searches only the 15 tile entries, never the blank's slot.
