@@ -5,7 +5,7 @@
 function(quindle_add_test name)
   cmake_parse_arguments(T "QT" "ENV" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
-  # The sanitizer options come from scripts/test.sh's environment: a list
+  # The sanitizer options come from the test preset's environment: a list
   # here would not survive test discovery either.
   if(T_QT)
     target_link_libraries(${name} PRIVATE ${T_LIBS} quindle_testmain GTest::gtest)

@@ -8,6 +8,7 @@
 
 namespace quindle {
 
+#ifdef QUINDLE_AWAIT_POOLED_THREADS
 namespace {
 
 // Qt names the operating-system thread after the pool's threads.
@@ -24,12 +25,15 @@ bool AnyPooledThread()
 }
 
 } // namespace
+#endif
 
-void AwaitPooledThreadsEnded(std::chrono::milliseconds limit)
+void AwaitPooledThreadsEnded([[maybe_unused]] std::chrono::milliseconds limit)
 {
+#ifdef QUINDLE_AWAIT_POOLED_THREADS
     const auto deadline = std::chrono::steady_clock::now() + limit;
     while (AnyPooledThread() && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
+#endif
 }
 
 } // namespace quindle

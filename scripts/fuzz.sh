@@ -26,9 +26,10 @@ cmake --build --preset fuzz --parallel "$(nproc)" --target "fuzz_$target"
 work="$build/corpus/$target" artifacts="$build/artifacts/$target"
 mkdir -p "$work" "$artifacts"
 export QT_QPA_PLATFORM=offscreen
-export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
-export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$root/tests/sanitizers/lsan.supp}
-export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+# The sanitizer options of the preset, as CMake expands them.
+while IFS= read -r line; do
+  if [[ $line =~ ^\ \ ([A-Z_]+)=\"(.*)\"$ ]]; then export "${BASH_REMATCH[1]}=${BASH_REMATCH[2]}"; fi
+done < <(cmake --preset fuzz -N | sed -n '/^Preset environment variables:/,$p')
 # One input running for 10 s is a hang; 2 GB resident is runaway memory.
 exec "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
   -print_final_stats=1 -artifact_prefix="$artifacts/" "$@" "$work" "$seeds"

@@ -13,7 +13,10 @@ export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 flags() { dpkg-buildflags --get "$1"; }
 # Given on every run, so a folder configured before keeps no other flags.
 # CMake reads no CPPFLAGS: fortify goes in with the compiler's flags.
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DQUINDLE_TESTS=OFF -DQUINDLE_DEVTOOLS=OFF \
+# The prefix is the package's, so the folders the programs fall back on are
+# the installed ones.
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+  -DQUINDLE_TESTS=OFF -DQUINDLE_DEVTOOLS=OFF \
   -DCMAKE_CXX_FLAGS="$(flags CPPFLAGS) $(flags CXXFLAGS)" \
   -DCMAKE_EXE_LINKER_FLAGS="$(flags LDFLAGS)" -DCMAKE_MODULE_LINKER_FLAGS="$(flags LDFLAGS)" \
   -DCMAKE_SHARED_LINKER_FLAGS="$(flags LDFLAGS)" >/dev/null

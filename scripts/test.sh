@@ -21,16 +21,12 @@ build_all() {
 run_all() {
   local failed=0
   export QT_QPA_PLATFORM=offscreen
-  ctest --test-dir "$build/core-only" --output-on-failure || failed=1
-  ctest --test-dir "$build/all" --output-on-failure --parallel "$(nproc)" || failed=1
-  # The tests set these themselves; listing the tests runs the programs too.
-  # Options the caller gives come after ours.
-  export ASAN_OPTIONS=detect_leaks=1${ASAN_OPTIONS:+:$ASAN_OPTIONS}
-  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-  export LSAN_OPTIONS=suppressions=$root/tests/sanitizers/lsan.supp
-  # The end-to-end tests ran above; under the sanitizers only the monkey does.
-  ctest --test-dir "$build/asan" --output-on-failure --parallel "$(nproc)" -LE e2e || failed=1
-  ctest --test-dir "$build/asan" --output-on-failure -L monkey --no-tests=ignore || failed=1
+  cd "$root"
+  ctest --preset core-only || failed=1
+  ctest --preset default --parallel "$(nproc)" || failed=1
+  # The preset brings the sanitizer options; the sanitizer build registers
+  # the monkey alone of the end-to-end tests, and runs it on its own.
+  ctest --preset asan --parallel "$(nproc)" || failed=1
   return $failed
 }
 

@@ -52,6 +52,12 @@ dpkg-deb --extract "$deb" "$root"
 for elf in usr/games/quindle "$module" "$cues"; do
   file -b "$root/$elf" | grep -q ', stripped' || fail "$elf is not stripped: $(file -b "$root/$elf")"
   [[ $(readelf -S --wide "$root/$elf") != *' .comment '* ]] || fail "$elf keeps its .comment section"
+  # A build for /usr names no folder of another prefix; Qt keeps its string
+  # literals in UTF-16, which plain strings does not show.
+  if grep -q '^CMAKE_INSTALL_PREFIX:PATH=/usr$' "$build/CMakeCache.txt"; then
+    ! { strings "$root/$elf"; strings -el "$root/$elf"; } | grep -q /usr/local \
+      || fail "$elf names /usr/local"
+  fi
 done
 
 out=$(desktop-file-validate "$root/usr/share/applications/org.quindle.quindle.desktop" 2>&1) \
