@@ -1,11 +1,11 @@
 #include "controls/Keys.h"
 
 #include <QKeyEvent>
-
-#include <string>
 // The keymap's other layouts are Qt's to read: its shortcut lookup asks the
 // platform for them, on X11 and Wayland alike.
 #include <QtGui/private/qkeymapper_p.h>
+
+#include <string_view>
 
 namespace quindle {
 
@@ -18,13 +18,11 @@ int UsLetterAt(quint32 keycode)
 {
     static constexpr struct {
         quint32 first;
-        const char* letters;
+        std::string_view letters;
     } rows[] = {{24, "QWERTYUIOP"}, {38, "ASDFGHJKL"}, {52, "ZXCVBNM"}};
-    for (const auto& row : rows) {
-        const quint32 n = quint32(std::char_traits<char>::length(row.letters));
-        if (keycode >= row.first && keycode < row.first + n)
+    for (const auto& row : rows)
+        if (keycode >= row.first && keycode - row.first < row.letters.size())
             return Qt::Key_A + (row.letters[keycode - row.first] - 'A');
-    }
     return 0;
 }
 }
