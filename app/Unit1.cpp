@@ -346,8 +346,10 @@ void TMain::showEvent(QShowEvent* event)
         FPlaced = true;
         // From the primary monitor's corner, and wholly on it.
         const QScreen* primary = QGuiApplication::primaryScreen();
-        const QRect area = primary ? primary->geometry() : QRect(QPoint(), frameGeometry().size());
-        PlaceFrame(this, FitOnMonitor(QRect(area.topLeft() + LayoutPosition, frameGeometry().size()), area));
+        QPoint at = LayoutPosition;
+        if (primary)
+            at = FitOnMonitor(QRect(primary->geometry().topLeft() + at, frameGeometry().size()), primary->geometry());
+        PlaceFrame(this, at);
     }
 }
 

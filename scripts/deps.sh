@@ -11,7 +11,7 @@ build_pkgs=(cmake g++ make pkg-config
   fonts-comic-neue fonts-dejavu-core fonts-dejavu-extra)
 test_pkgs=(libgtest-dev
   # the end-to-end suite: private X11 and Wayland desktops, input, accessibility
-  xvfb openbox xdotool x11-utils x11-xkb-utils python3-xlib imagemagick weston qt6-wayland
+  xvfb openbox xdotool x11-utils x11-xkb-utils x11-xserver-utils python3-xlib imagemagick weston qt6-wayland
   dbus-daemon dbus-bin at-spi2-core python3 python3-gi python3-pyatspi
   # a private sound server to hear which cues play
   pulseaudio pulseaudio-utils

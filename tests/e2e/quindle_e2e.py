@@ -69,6 +69,8 @@ Free functions
     x11_prop(desk, wid, name) -> xprop's text for one property.
     step(desk, title): context manager that prints the step and, when it
       fails, saves a screenshot into $QUINDLE_E2E_ARTIFACTS (or the temp dir).
+    artifacts(desk) -> the folder for pictures worth keeping, made:
+      $QUINDLE_E2E_ARTIFACTS, or the desktop's own folder.
     Picture(path): a PNG's pixels, .at(x, y) -> (r, g, b), .runs(y, colour).
 
 Environment set by CTest (tests/e2e/CMakeLists.txt, quindle_add_e2e):
@@ -734,6 +736,12 @@ class Picture:
                     out.append((start, x - start))
                 start = None
         return out
+
+
+def artifacts(desk):
+    where = os.environ.get("QUINDLE_E2E_ARTIFACTS") or desk.tmp
+    os.makedirs(where, exist_ok=True)
+    return where
 
 
 @contextlib.contextmanager

@@ -72,9 +72,7 @@ def main():
             assert not [e for e in came if e[0] == "object:value-changed"], came
         with e2e.step(desk, "Alt+F4 asks and O ends the program"):
             e2e.ready(main)
-            shots = os.environ.get("QUINDLE_E2E_ARTIFACTS", desk.tmp)
-            os.makedirs(shots, exist_ok=True)
-            desk.screenshot(os.path.join(shots, "keyboard.png"))
+            desk.screenshot(os.path.join(e2e.artifacts(desk), "keyboard.png"))
             e2e.key(desk, main, "alt+F4")
             e2e.key(desk, game.active("Hey!"), "o")
             assert game.wait_exit(15) == 0
