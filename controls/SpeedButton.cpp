@@ -109,7 +109,7 @@ void TSpeedButton::paintEvent(QPaintEvent*)
     }
     if (!text().isEmpty()) {
         const QColor ink = palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
-        painter.setPen(ReadableOn(ink, palette().color(QPalette::Button), IsLargeText(font())));
+        painter.setPen(ReadableOn(ink, palette().color(QPalette::Button), IsLargeText(font()), SchemeOf(palette())));
         painter.drawText(p.caption, Qt::AlignCenter | Qt::TextSingleLine, text());
     }
 }

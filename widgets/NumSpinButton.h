@@ -51,6 +51,7 @@ signals:
 
 protected:
     void Paint() override;
+    void PaletteChanged() override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -247,7 +247,7 @@ void TCustomShadowLabel::RenderCaption(TCanvas* canvas, TRect& r, unsigned flags
     if (layoutDirection() == Qt::RightToLeft && !(flags & tfCenter))
         flags ^= tfRight;  // left is no flag at all
     canvas->Font = font();
-    canvas->FontColor = ReadableOn(NormalTextColor(), Transparent() ? ContainerColor() : Color(), font());
+    canvas->FontColor = ReadableOn(NormalTextColor(), Transparent() ? ContainerColor() : Color(), font(), palette());
     TShadowPosition pos = FShadowPos;
     int size = FShadowSize;
     TColor shadow = FShadowColor;
@@ -259,7 +259,7 @@ void TCustomShadowLabel::RenderCaption(TCanvas* canvas, TRect& r, unsigned flags
         canvas->FontColor = clGrayText;
         shadow = clBtnHighlight;
     }
-    PaintShadowedText(canvas, text, int(text.size()), r, flags, size, ColorToRGB(shadow), pos);
+    PaintShadowedText(canvas, text, int(text.size()), r, flags, size, ColorToRGB(shadow, palette()), pos);
 }
 
 void TCustomShadowLabel::Paint()
@@ -418,10 +418,8 @@ bool TCustomShadowLabel::event(QEvent* event)
         RefreshHover();
         return handled;
     }
-    case QEvent::PaletteChange:
     case QEvent::ParentChange:
-        // System colours and the container's colour may have changed.
-        Invalidate();
+        Invalidate();  // the container's colour may have changed
         break;
     case QEvent::ToolTip:
         AnswerToolTip(*static_cast<QHelpEvent*>(event), FHint, ShowHint());

@@ -73,13 +73,18 @@ TEST(Schemes, BlackInkTakesTheTextColourOutsideClassicAndColourGlyphsStay)
     grey.setPixel(1, 0, qRgb(192, 192, 192));
     coloured.setPixel(0, 0, qRgb(0, 0, 0));
     coloured.setPixel(1, 0, qRgb(0, 128, 128));
-    EXPECT_EQ(InkedGlyph(grey, TScheme::Classic), grey);
-    EXPECT_EQ(InkedGlyph(coloured, TScheme::Dark), coloured);
-    const QImage inked = InkedGlyph(grey, TScheme::HighContrast);
-    EXPECT_EQ(inked.pixelColor(0, 0), QColor(255, 255, 255));
-    EXPECT_EQ(inked.pixelColor(1, 0), QColor(192, 192, 192));
-    EXPECT_EQ(Ink(Qt::black, TScheme::Dark), SchemePalette(TScheme::Dark).color(QPalette::ButtonText));
-    EXPECT_EQ(Ink(QColor(0, 0, 128), TScheme::Dark), QColor(0, 0, 128));
+    auto inked = [](const QImage& glyph, TScheme scheme) {
+        const QPalette pal = SchemePalette(scheme);
+        return InkedGlyph(glyph, pal, pal.color(QPalette::Button), qRgb(255, 0, 255));
+    };
+    EXPECT_EQ(inked(grey, TScheme::Classic), grey);
+    EXPECT_EQ(inked(coloured, TScheme::Dark), coloured);
+    const QImage high = inked(grey, TScheme::HighContrast);
+    EXPECT_EQ(high.pixelColor(0, 0), QColor(255, 255, 255));
+    EXPECT_EQ(high.pixelColor(1, 0), QColor(192, 192, 192));
+    const QPalette dark = SchemePalette(TScheme::Dark);
+    EXPECT_EQ(Ink(Qt::black, dark), dark.color(QPalette::ButtonText));
+    EXPECT_EQ(Ink(QColor(0, 0, 128), dark), QColor(0, 0, 128));
 }
 
 TEST(Schemes, ClassicIsTheLayoutsPalette)
@@ -89,6 +94,8 @@ TEST(Schemes, ClassicIsTheLayoutsPalette)
     EXPECT_EQ(classic.color(QPalette::Highlight), QColor(0, 0, 128));
     EXPECT_EQ(classic.color(QPalette::Disabled, QPalette::Text), QColor(128, 128, 128));
     EXPECT_EQ(SchemePalette(TScheme::HighContrast).color(QPalette::Highlight), QColor(255, 255, 0));
+    for (TScheme scheme : {TScheme::Classic, TScheme::Dark, TScheme::HighContrast})
+        EXPECT_EQ(SchemeOf(SchemePalette(scheme)), scheme);
 }
 
 } // namespace
