@@ -142,8 +142,6 @@ void TNumSpinButton::InvalidateImages()
 
 void TNumSpinButton::Paint()
 {
-    if (!isEnabled())
-        FTracking = false;
     Canvas()->Draw(0, 0, StateImage(FPressedHalf));
 }
 
@@ -231,7 +229,7 @@ void TNumSpinButton::mouseReleaseEvent(QMouseEvent* event)
 void TNumSpinButton::hideEvent(QHideEvent* event)
 {
     TGraphicControl::hideEvent(event);
-    EndCapture();
+    EndPress();
 }
 
 void TNumSpinButton::changeEvent(QEvent* event)
@@ -239,7 +237,7 @@ void TNumSpinButton::changeEvent(QEvent* event)
     TGraphicControl::changeEvent(event);
     if (event->type() == QEvent::EnabledChange) {
         if (!isEnabled())
-            EndCapture();
+            EndPress();
         InvalidateImages();
     }
 }
@@ -283,6 +281,16 @@ void TNumSpinButton::EndCapture()
     if (FCaptureWindow)
         FCaptureWindow->removeEventFilter(this);
     FCaptureWindow = nullptr;
+}
+
+void TNumSpinButton::EndPress()
+{
+    // No release comes to a disabled or hidden button: nothing may stay down,
+    // or the next press would be ignored.
+    EndCapture();
+    FTracking = false;
+    FPressedHalf = TSpinHalf::None;
+    FPressStartHalf = TSpinHalf::None;
 }
 
 void TNumSpinButton::Click(TSpinHalf half)

@@ -71,6 +71,8 @@ private:
     void RepeatTick();
     void BeginCapture();
     void EndCapture();
+    // Disabled or hidden: the press ends there and then.
+    void EndPress();
 
     TSpinHalf FPressedHalf = TSpinHalf::None;
     QImage FUpGlyph;

@@ -264,8 +264,6 @@ TOvalButton::TContentLayout TOvalButton::ContentLayout(int bevelState) const
 void TOvalButton::Paint()
 {
     TCanvas* c = Canvas();
-    c->Font = FFont;
-    c->FontColor = ReadableOn(FFontColor, FTransparent ? ContainerColor() : FColor, FFont, palette());
     c->Brush.Style = FTransparent ? TBrushStyle::bsClear : TBrushStyle::bsSolid;
     c->Brush.Color = FColor;
     c->Pen.Style = FFlat ? TPenStyle::psClear : TPenStyle::psSolid;
@@ -280,6 +278,7 @@ void TOvalButton::DrawBevel()
     TCanvas* c = Canvas();
     const int W = Width(), H = Height();
     const int x3 = 4 * (W / 5), y3 = H / 5, x4 = W / 5, y4 = 4 * (H / 5);
+    c->Pen.Width = 1;
     c->Pen.Style = FBevelState == 0 ? TPenStyle::psClear : TPenStyle::psSolid;
     c->Pen.Color = FBevelState == -1 ? FShadowColor : FLightColor;
     c->Arc(1, 1, W - 2, H - 2, x3, y3, x4, y4);
@@ -291,6 +290,10 @@ void TOvalButton::DrawBevel()
 void TOvalButton::DrawContents()
 {
     TCanvas* c = Canvas();
+    // Set here, as every drawing of the contents needs them: the caption is
+    // measured in this font too.
+    c->Font = FFont;
+    c->FontColor = ReadableOn(FFontColor, FTransparent ? ContainerColor() : FColor, FFont, palette());
     const int k = FGlyph.width() / FNumGlyphs;
     TRect source{0, 0, k, FGlyph.height()};
     DrawBevel();

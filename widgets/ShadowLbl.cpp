@@ -264,8 +264,6 @@ void TCustomShadowLabel::RenderCaption(TCanvas* canvas, TRect& r, unsigned flags
 
 void TCustomShadowLabel::Paint()
 {
-    if (!isEnabled())
-        FLeftButtonHeld = false;
     TCanvas* canvas = Canvas();
     if (!Transparent()) {
         canvas->Brush.Style = TBrushStyle::bsSolid;
@@ -396,6 +394,12 @@ void TCustomShadowLabel::mouseReleaseEvent(QMouseEvent* event)
     RefreshHover();
 }
 
+void TCustomShadowLabel::hideEvent(QHideEvent* event)
+{
+    TGraphicControl::hideEvent(event);
+    FLeftButtonHeld = false;  // a hidden label hears no release
+}
+
 void TCustomShadowLabel::showEvent(QShowEvent* event)
 {
     EnsureFitted();  // before the first paint
@@ -414,6 +418,8 @@ bool TCustomShadowLabel::event(QEvent* event)
     }
     case QEvent::EnabledChange: {
         const bool handled = TGraphicControl::event(event);
+        if (!isEnabled())
+            FLeftButtonHeld = false;  // its release goes elsewhere
         Invalidate();
         RefreshHover();
         return handled;
