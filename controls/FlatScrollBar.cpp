@@ -38,18 +38,25 @@ QRect TFlatScrollBar::ThumbRect() const
 
 void TFlatScrollBar::sliderChange(SliderChange change)
 {
-    // A new value that leaves the thumb where it was drawn shows nothing new.
-    if (change == SliderValueChange && ThumbRect() == FDrawnThumb)
+    // A new value that leaves the thumb where it is shown shows nothing new.
+    const QRect thumb = ThumbRect();
+    if (change == SliderValueChange && thumb == FShownThumb)
         return;
+    FShownThumb = thumb;
     QScrollBar::sliderChange(change);
+}
+
+void TFlatScrollBar::resizeEvent(QResizeEvent* event)
+{
+    FShownThumb = ThumbRect();  // the repaint a resize brings shows it there
+    QScrollBar::resizeEvent(event);
 }
 
 void TFlatScrollBar::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    FDrawnThumb = ThumbRect();
     p.fillRect(rect(), palette().button());
-    p.fillRect(FDrawnThumb, palette().dark());
+    p.fillRect(ThumbRect(), palette().dark());
 }
 
 void TFlatScrollBar::TrackTo(const QPoint& pos)

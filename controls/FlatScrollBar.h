@@ -23,6 +23,7 @@ public:
 
 protected:
     void sliderChange(SliderChange change) override;
+    void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -35,7 +36,8 @@ private:
     void TrackTo(const QPoint& p);
 
     int FThickness;
-    QRect FDrawnThumb;
+    // Where the thumb was when a repaint was last asked for; painting changes nothing.
+    QRect FShownThumb;
 };
 
 } // namespace quindle

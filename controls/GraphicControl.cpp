@@ -45,6 +45,7 @@ void TGraphicControl::PrepareSurface()
         FCanvas.setTarget(&FSurface);
         FFullPending = true;
     }
+    FCanvas.Palette = palette();
 }
 
 QImage TGraphicControl::PaintToImage(qreal ratio)
@@ -52,6 +53,7 @@ QImage TGraphicControl::PaintToImage(qreal ratio)
     QImage image = TCanvas::NewSurface(size().expandedTo(QSize(1, 1)), ratio, QImage::Format_ARGB32_Premultiplied);
     QImage* own = FCanvas.Target();
     FCanvas.setTarget(&image);
+    FCanvas.Palette = palette();
     Paint();
     FCanvas.setTarget(own);
     return image;
@@ -77,8 +79,10 @@ void TGraphicControl::paintEvent(QPaintEvent* event)
 void TGraphicControl::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange)
+    if (event->type() == QEvent::PaletteChange) {
+        PaletteChanged();
         Invalidate();  // system colours resolve anew in another scheme
+    }
 }
 
 void TGraphicControl::resizeEvent(QResizeEvent* event)

@@ -59,6 +59,10 @@ public:
 protected:
     // Draws the whole control on Canvas(); the surface is clear when called.
     virtual void Paint() = 0;
+    // The one place a control hears that its palette changed (a scheme
+    // switch among others), before the full repaint that follows: colours
+    // derived from the palette and kept between paints are derived here.
+    virtual void PaletteChanged() {}
 
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -66,7 +70,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
     // Makes sure the surface has the control's size at the window's device
-    // pixel ratio, clearing it if not.
+    // pixel ratio, clearing it if not, and that the canvas resolves colours
+    // through the control's palette.
     void PrepareSurface();
 
     // Whether the pointer is over the control and its input reaches it: the

@@ -22,8 +22,8 @@ void TSpeedButton::setGlyph(const QPixmap& glyph)
     FGlyph = glyph;
     if (!FGlyph.isNull()) {
         const QImage img = FGlyph.toImage();
-        const QColor key = img.pixelColor(0, img.height() - 1);
-        FGlyph.setMask(QBitmap::fromImage(img.createMaskFromColor(key.rgb(), Qt::MaskInColor)));
+        FGlyphKey = img.pixel(0, img.height() - 1);
+        FGlyph.setMask(QBitmap::fromImage(img.createMaskFromColor(FGlyphKey, Qt::MaskInColor)));
     }
     FFineGlyph = QImage();
     update();
@@ -31,9 +31,14 @@ void TSpeedButton::setGlyph(const QPixmap& glyph)
 
 const QImage& TSpeedButton::GlyphAt(qreal ratio)
 {
-    if (FFineGlyph.isNull() || FFineGlyph.devicePixelRatio() != ratio) {
-        FFineGlyph = ScalePixelArt(FGlyph.toImage(), TCanvas::DeviceSize(FGlyph.size(), ratio));
-        FFineGlyph.setDevicePixelRatio(ratio);
+    const QPalette pal = palette();
+    if (FFineGlyph.isNull() || FFineGlyph.devicePixelRatio() != ratio || FFinePalette != pal.cacheKey()) {
+        FFineGlyph = InkedGlyph(FGlyph.toImage(), pal, pal.color(QPalette::Button), FGlyphKey);
+        if (ratio != 1.0) {
+            FFineGlyph = ScalePixelArt(FFineGlyph, TCanvas::DeviceSize(FGlyph.size(), ratio));
+            FFineGlyph.setDevicePixelRatio(ratio);
+        }
+        FFinePalette = pal.cacheKey();
     }
     return FFineGlyph;
 }
@@ -102,14 +107,14 @@ void TSpeedButton::paintEvent(QPaintEvent*)
     if (!FGlyph.isNull()) {
         // On a denser screen the painter would enlarge it block by block.
         const qreal ratio = devicePixelRatioF();
-        if (ratio == 1.0)
+        if (ratio == 1.0 && SchemeOf(palette()) == TScheme::Classic)
             painter.drawPixmap(p.glyph.topLeft(), FGlyph);
         else
             painter.drawImage(p.glyph.topLeft(), GlyphAt(ratio));
     }
     if (!text().isEmpty()) {
         const QColor ink = palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
-        painter.setPen(ReadableOn(ink, palette().color(QPalette::Button), IsLargeText(font())));
+        painter.setPen(ReadableOn(ink, palette().color(QPalette::Button), IsLargeText(font()), SchemeOf(palette())));
         painter.drawText(p.caption, Qt::AlignCenter | Qt::TextSingleLine, text());
     }
 }

@@ -10,7 +10,8 @@ namespace quindle {
 // The classic tool button: a caption and an optional glyph laid out beside,
 // above or below it, flat (the bevel only under the pointer) or raised. It
 // never takes the keyboard focus. The glyph's bottom-left pixel colour is
-// its background and is not drawn.
+// its background and is not drawn; the rest is inked as the palette's
+// scheme asks.
 class TSpeedButton : public QToolButton {
     Q_OBJECT
     Q_PROPERTY(QPixmap Glyph READ Glyph WRITE setGlyph)
@@ -42,11 +43,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // The glyph for a denser screen, made when first drawn there.
+    // The glyph as drawn at that scale in the palette's scheme, made when
+    // first drawn so.
     const QImage& GlyphAt(qreal ratio);
 
     QPixmap FGlyph;
+    QRgb FGlyphKey = 0;
     QImage FFineGlyph;
+    qint64 FFinePalette = 0;
     int FLayout = blGlyphLeft;
     int FSpacing = 4;
 };

@@ -113,7 +113,7 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2)
     const EllipseShape e(box, Scale());
     const bool fill = Brush.Style == TBrushStyle::bsSolid;
     const bool outline = Pen.Style == TPenStyle::psSolid;
-    const QColor brush = ColorToQColor(Brush.Color), pen = ColorToQColor(Pen.Color);
+    const QColor brush = ColorToQColor(Brush.Color, Palette), pen = ColorToQColor(Pen.Color, Palette);
     for (int y = d.Top; y < d.Bottom; ++y)
         for (int x = d.Left; x < d.Right; ++x) {
             if (!e.contains(x, y))
@@ -136,7 +136,7 @@ void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
     double sweep = normalised(e.angleTo(x4 * s, y4 * s) - start);
     if (sweep == 0)
         sweep = 2 * std::numbers::pi;  // equal rays: the whole ellipse
-    const QColor pen = ColorToQColor(Pen.Color);
+    const QColor pen = ColorToQColor(Pen.Color, Palette);
     for (int y = d.Top; y < d.Bottom; ++y)
         for (int x = d.Left; x < d.Right; ++x)
             if (e.onEdge(x, y) && normalised(e.angleTo(x + 0.5, y + 0.5) - start) <= sweep)
@@ -156,7 +156,7 @@ void TCanvas::LineTo(int x, int y)
     FPenY = y;
     if (Pen.Style != TPenStyle::psSolid)
         return;
-    const QColor pen = ColorToQColor(Pen.Color);
+    const QColor pen = ColorToQColor(Pen.Color, Palette);
     if (Scale() != 1.0) {
         ScaledLine(x0, y0, x, y, pen);
         return;
@@ -200,14 +200,14 @@ void TCanvas::FillRect(const TRect& r)
 {
     if (Brush.Style != TBrushStyle::bsSolid)
         return;
-    FillDevice(DeviceRect(r), ColorToQColor(Brush.Color));
+    FillDevice(DeviceRect(r), ColorToQColor(Brush.Color, Palette));
 }
 
 void TCanvas::FrameRect(const TRect& r)
 {
     if (r.Width() <= 0 || r.Height() <= 0)
         return;
-    const QColor c = ColorToQColor(Brush.Color);
+    const QColor c = ColorToQColor(Brush.Color, Palette);
     FillDevice(DeviceRect({r.Left, r.Top, r.Right, r.Top + 1}), c);
     FillDevice(DeviceRect({r.Left, r.Bottom - 1, r.Right, r.Bottom}), c);
     FillDevice(DeviceRect({r.Left, r.Top, r.Left + 1, r.Bottom}), c);
@@ -285,7 +285,7 @@ void TCanvas::BrushCopy(const TRect& dest, const QImage& src, const TRect& srcRe
 {
     if (!FTarget)
         return;
-    const QRgb key = ColorToQColor(transparent).rgb() & 0xFFFFFF;
+    const QRgb key = ColorToQColor(transparent, Palette).rgb() & 0xFFFFFF;
     const int w = std::min(dest.Width(), srcRect.Width()), h = std::min(dest.Height(), srcRect.Height());
     if (w <= 0 || h <= 0)
         return;
@@ -294,7 +294,7 @@ void TCanvas::BrushCopy(const TRect& dest, const QImage& src, const TRect& srcRe
     QImage art(w, h, QImage::Format_ARGB32_Premultiplied);
     art.fill(Qt::transparent);
     const bool fill = Brush.Style == TBrushStyle::bsSolid;
-    const QRgb brush = ColorToQColor(Brush.Color).rgb() | 0xFF000000u;
+    const QRgb brush = ColorToQColor(Brush.Color, Palette).rgb() | 0xFF000000u;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             const int sx = srcRect.Left + x, sy = srcRect.Top + y;

@@ -6,6 +6,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPalette>
 #include <QString>
 
 #include <cmath>
@@ -76,6 +77,8 @@ public:
     TBrush Brush;
     QFont Font;
     TColor FontColor = clWindowText;
+    // What system colours resolve through; the application's when made.
+    QPalette Palette;
 
     // Pixels of the ellipse inscribed in r (a pixel counts when its centre
     // lies inside).

@@ -155,7 +155,7 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned flags)
     // Laid out in logical pixels as measured above; drawn at the target's
     // own resolution.
     p.setFont(DrawingFont(Font, Scale()));
-    const QColor color = ColorToQColor(FontColor);
+    const QColor color = ColorToQColor(FontColor, Palette);
     p.setPen(color);
     const int underlineHeight = std::max(1, fm.lineWidth());
     for (size_t i = 0; i < lines.size(); ++i) {

@@ -1,14 +1,12 @@
 #include "paint/Colors.h"
 
-#include <QGuiApplication>
 #include <QPalette>
 
 namespace quindle {
 
 namespace {
-QColor systemColor(int index)
+QColor systemColor(int index, const QPalette& pal)
 {
-    const QPalette pal = QGuiApplication::palette();
     switch (index) {
     case 5: return pal.color(QPalette::Active, QPalette::Base);
     case 6: return pal.color(QPalette::Active, QPalette::Shadow);
@@ -23,14 +21,17 @@ QColor systemColor(int index)
 }
 }
 
-QColor ColorToQColor(TColor c)
+QColor ColorToQColor(TColor c, const QPalette& palette)
 {
     if (IsSystemColor(c))
-        return systemColor(c & 0xFF);
+        return systemColor(c & 0xFF, palette);
     return QColor(RedOf(c), GreenOf(c), BlueOf(c));
 }
 
-TColor ColorToRGB(TColor c) { return IsSystemColor(c) ? QColorToColor(ColorToQColor(c)) : (c & 0xFFFFFF); }
+TColor ColorToRGB(TColor c, const QPalette& palette)
+{
+    return IsSystemColor(c) ? QColorToColor(ColorToQColor(c, palette)) : (c & 0xFFFFFF);
+}
 
 TColor QColorToColor(const QColor& c) { return RGBColor(c.red(), c.green(), c.blue()); }
 

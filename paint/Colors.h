@@ -3,13 +3,14 @@
 // Colours as the layouts store them, and their resolution through the palette.
 
 #include <QColor>
+#include <QPalette>
 #include <cstdint>
 
 namespace quindle {
 
 // Colour values as the window layouts store them: a direct colour 0x00BBGGRR
 // (red in the low byte), or a system colour with the top bit set and its
-// number in the low byte, resolved through the application's palette at the
+// number in the low byte, resolved through the palette it is drawn with at the
 // moment it is drawn.
 using TColor = std::int32_t;
 
@@ -40,10 +41,10 @@ constexpr TColor clGrayText = SystemColor(17);
 constexpr TColor clBtnText = SystemColor(18);
 constexpr TColor clBtnHighlight = SystemColor(20);
 
-// Resolves a colour to RGB through the application's current palette.
-QColor ColorToQColor(TColor c);
+// Resolves a colour to RGB through the palette.
+QColor ColorToQColor(TColor c, const QPalette& palette);
 // The direct value of a colour (system colours resolved now).
-TColor ColorToRGB(TColor c);
+TColor ColorToRGB(TColor c, const QPalette& palette);
 TColor QColorToColor(const QColor& c);
 
 } // namespace quindle

@@ -12,8 +12,6 @@ namespace quindle {
 
 namespace {
 
-TScheme gScheme = TScheme::Classic;
-
 struct TSchemeColors {
     QColor face, light, midlight, mid, dark, shadow, base, text, disabledText, highlight, highlightedText, tipBase;
 };
@@ -74,13 +72,18 @@ QPalette SchemePalette(TScheme scheme)
     return pal;
 }
 
-TScheme CurrentScheme() { return gScheme; }
-
-void ApplyScheme(TScheme scheme)
+TScheme SchemeOf(const QPalette& palette)
 {
-    gScheme = scheme;
-    QApplication::setPalette(SchemePalette(scheme));
+    for (TScheme scheme : {TScheme::Dark, TScheme::HighContrast}) {
+        const TSchemeColors c = ColorsOf(scheme);
+        if (palette.color(QPalette::Active, QPalette::Highlight) == c.highlight
+            && palette.color(QPalette::Active, QPalette::Dark) == c.dark)
+            return scheme;
+    }
+    return TScheme::Classic;
 }
+
+void ApplyScheme(TScheme scheme) { QApplication::setPalette(SchemePalette(scheme)); }
 
 double RelativeLuminance(const QColor& c)
 {
@@ -126,37 +129,55 @@ QColor ReadableOn(const QColor& fixed, const QColor& background, bool largeText,
     return white;
 }
 
-TColor ReadableOn(TColor fixed, TColor background, const QFont& font)
+TColor ReadableOn(TColor fixed, TColor background, const QFont& font, const QPalette& palette)
 {
-    if (IsSystemColor(fixed) || CurrentScheme() == TScheme::Classic)
+    const TScheme scheme = SchemeOf(palette);
+    if (IsSystemColor(fixed) || scheme == TScheme::Classic)
         return fixed;
-    return QColorToColor(ReadableOn(ColorToQColor(fixed), ColorToQColor(background), IsLargeText(font)));
+    return QColorToColor(ReadableOn(ColorToQColor(fixed, palette), ColorToQColor(background, palette),
+                                    IsLargeText(font), scheme));
 }
 
-QColor Ink(const QColor& c, TScheme scheme)
+QColor Ink(const QColor& c, const QPalette& palette)
 {
+    const TScheme scheme = SchemeOf(palette);
     if (scheme == TScheme::Classic || c != QColor(0, 0, 0))
         return c;
     return ColorsOf(scheme).text;
 }
 
-QImage InkedGlyph(const QImage& glyph, TScheme scheme)
+QImage InkedGlyph(const QImage& glyph, const QPalette& palette, const QColor& face, QRgb key)
 {
+    const TScheme scheme = SchemeOf(palette);
     if (scheme == TScheme::Classic || glyph.isNull())
         return glyph;
-    QImage out = glyph.convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < out.height(); ++y) {
-        const QRgb* line = reinterpret_cast<const QRgb*>(out.constScanLine(y));
-        for (int x = 0; x < out.width(); ++x)
-            if (qRed(line[x]) != qGreen(line[x]) || qGreen(line[x]) != qBlue(line[x]))
-                return glyph;  // a coloured picture
-    }
-    const QRgb ink = Ink(QColor(0, 0, 0), scheme).rgb();
+    QImage out = glyph.convertToFormat(glyph.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    key &= 0xFFFFFF;
+    auto drawn = [key](QRgb px) { return qAlpha(px) != 0 && (px & 0xFFFFFF) != key; };
+    if (scheme == TScheme::Dark)
+        for (int y = 0; y < out.height(); ++y) {
+            const QRgb* line = reinterpret_cast<const QRgb*>(out.constScanLine(y));
+            for (int x = 0; x < out.width(); ++x)
+                if (drawn(line[x]) && (qRed(line[x]) != qGreen(line[x]) || qGreen(line[x]) != qBlue(line[x])))
+                    return glyph;  // a coloured picture
+        }
+    const QColor ink = Ink(QColor(0, 0, 0), palette);
     for (int y = 0; y < out.height(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < out.width(); ++x)
+        for (int x = 0; x < out.width(); ++x) {
+            if (!drawn(line[x]))
+                continue;
+            const QColor was = QColor::fromRgb(line[x]);
+            QColor now = was;
             if ((line[x] & 0xFFFFFF) == 0)
-                line[x] = ink;
+                now = ink;
+            else if (scheme == TScheme::HighContrast)
+                now = ReadableOn(was, face, false, scheme);
+            QRgb rgb = now.rgb() & 0xFFFFFF;
+            if (rgb == key)
+                rgb ^= 1;  // one step of blue off, or it would not be drawn
+            line[x] = (line[x] & 0xFF000000u) | rgb;
+        }
     }
     return out;
 }

@@ -19,7 +19,9 @@ enum class TScheme { Classic, Dark, HighContrast };
 // with light text; black faces with white text and a yellow highlight.
 QPalette SchemePalette(TScheme scheme);
 
-TScheme CurrentScheme();
+// The scheme a palette is in: the one whose highlight and dark shade it has
+// (roles no layout sets), else Classic.
+TScheme SchemeOf(const QPalette& palette);
 // Makes the scheme the application's palette; every window repaints in it.
 void ApplyScheme(TScheme scheme);
 
@@ -37,18 +39,21 @@ double NeededContrast(bool largeText, TScheme scheme);
 // A colour the layouts fix, as drawn on background in the scheme: as it is
 // in Classic; elsewhere lightened, keeping its hue, only as far as
 // NeededContrast asks.
-QColor ReadableOn(const QColor& fixed, const QColor& background, bool largeText, TScheme scheme = CurrentScheme());
+QColor ReadableOn(const QColor& fixed, const QColor& background, bool largeText, TScheme scheme);
 
-// The same for a colour value of the layouts; a system colour follows the
-// scheme already and stays.
-TColor ReadableOn(TColor fixed, TColor background, const QFont& font);
+// The same for a colour value of the layouts, drawn with the palette; a
+// system colour follows the scheme already and stays.
+TColor ReadableOn(TColor fixed, TColor background, const QFont& font, const QPalette& palette);
 
 // Black lines and glyphs drawn on the face: black in Classic, the scheme's
 // text colour elsewhere.
-QColor Ink(const QColor& c, TScheme scheme = CurrentScheme());
+QColor Ink(const QColor& c, const QPalette& palette);
 
-// A glyph drawn only in greys keeps its picture in Classic; elsewhere its
-// black becomes the scheme's text colour. Coloured glyphs stay as they are.
-QImage InkedGlyph(const QImage& glyph, TScheme scheme = CurrentScheme());
+// A glyph as the palette's scheme draws it on face. Classic keeps the
+// picture. Dark inks the black of a glyph drawn only in greys and leaves
+// coloured glyphs alone. High contrast inks black and lightens every other
+// colour, keeping its hue, to the enhanced level against face. Pixels of the
+// see-through key, or with no alpha, stay; no other pixel takes the key.
+QImage InkedGlyph(const QImage& glyph, const QPalette& palette, const QColor& face, QRgb key);
 
 } // namespace quindle

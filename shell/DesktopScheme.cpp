@@ -5,6 +5,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusVariant>
+#include <QGuiApplication>
 
 namespace quindle {
 
@@ -14,6 +15,8 @@ const QString kPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kInterface = QStringLiteral("org.freedesktop.portal.Settings");
 const QString kAppearance = QStringLiteral("org.freedesktop.appearance");
 const QString kAccessibility = QStringLiteral("org.gnome.desktop.a11y.interface");
+
+enum : unsigned { kColorSchemeBit = 1, kContrastBit = 2, kAccessibilityContrastBit = 4 };
 
 // Read answers a variant holding the value's variant.
 QVariant Unwrapped(QVariant v)
@@ -53,36 +56,69 @@ void TDesktopScheme::Ask(const QString& group, const QString& key)
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, group, key](QDBusPendingCallWatcher* w) {
         w->deleteLater();
         const QDBusPendingReply<QDBusVariant> reply = *w;
-        if (!reply.isError() && Take(group, key, Unwrapped(reply.argumentAt(0))))
-            Apply();
+        if (!reply.isError())
+            Answered(group, key, Unwrapped(reply.argumentAt(0)));
     });
 }
 
 void TDesktopScheme::SettingChanged(const QDBusMessage& message)
 {
     const QVariantList args = message.arguments();
-    if (args.size() == 3 && Take(args[0].toString(), args[1].toString(), Unwrapped(args[2])))
-        Apply();
+    if (args.size() == 3)
+        Changed(args[0].toString(), args[1].toString(), Unwrapped(args[2]));
 }
 
-bool TDesktopScheme::Take(const QString& group, const QString& key, const QVariant& value)
+void TDesktopScheme::Answered(const QString& group, const QString& key, const QVariant& value)
+{
+    const unsigned bit = SettingBit(group, key);
+    if (!bit || (FChanged & bit))
+        return;
+    Take(bit, value);
+    Apply();
+}
+
+void TDesktopScheme::Changed(const QString& group, const QString& key, const QVariant& value)
+{
+    const unsigned bit = SettingBit(group, key);
+    if (!bit)
+        return;
+    FChanged |= bit;
+    Take(bit, value);
+    Apply();
+}
+
+unsigned TDesktopScheme::SettingBit(const QString& group, const QString& key)
 {
     if (group == kAppearance && key == QLatin1String("color-scheme"))
-        FColorScheme = value.toUInt();
-    else if (group == kAppearance && key == QLatin1String("contrast")) {
+        return kColorSchemeBit;
+    if (group == kAppearance && key == QLatin1String("contrast"))
+        return kContrastBit;
+    if (group == kAccessibility && key == QLatin1String("high-contrast"))
+        return kAccessibilityContrastBit;
+    return 0;
+}
+
+void TDesktopScheme::Take(unsigned bit, const QVariant& value)
+{
+    switch (bit) {
+    case kColorSchemeBit: FColorScheme = value.toUInt(); break;
+    case kContrastBit:
         FContrastKnown = true;
         FContrast = value.toUInt() == 1;
-    } else if (group == kAccessibility && key == QLatin1String("high-contrast"))
-        FAccessibilityContrast = value.toBool();
-    else
-        return false;
-    return true;
+        break;
+    default: FAccessibilityContrast = value.toBool(); break;
+    }
+}
+
+TScheme TDesktopScheme::Wanted() const
+{
+    return SchemeFor(FColorScheme, FContrastKnown ? FContrast : FAccessibilityContrast);
 }
 
 void TDesktopScheme::Apply()
 {
-    const TScheme scheme = SchemeFor(FColorScheme, FContrastKnown ? FContrast : FAccessibilityContrast);
-    if (scheme != CurrentScheme())
+    const TScheme scheme = Wanted();
+    if (scheme != SchemeOf(QGuiApplication::palette()))
         ApplyScheme(scheme);
 }
 

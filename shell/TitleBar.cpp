@@ -44,7 +44,7 @@ void TTitleBar::paintEvent(QPaintEvent*)
     QFont f = font();
     f.setBold(true);
     p.setFont(f);
-    p.setPen(active ? pal.color(QPalette::HighlightedText) : ReadableOn(face, pal.color(QPalette::Dark), false));
+    p.setPen(active ? pal.color(QPalette::HighlightedText) : ReadableOn(face, pal.color(QPalette::Dark), false, SchemeOf(pal)));
     const QRect text = rect().adjusted(4, 0, -(BoxWidth + 8), 0);
     p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
                p.fontMetrics().elidedText(window()->windowTitle(), Qt::ElideRight, text.width()));

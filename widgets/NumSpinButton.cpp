@@ -28,7 +28,10 @@ TColor GlyphBackground(const QImage& glyph)
 void DrawGlyph(TCanvas& c, const QImage& glyph, int x, int y)
 {
     const int w = glyph.width(), h = glyph.height();
-    c.BrushCopy({x, y, x + w, y + h}, InkedGlyph(glyph), {0, 0, w, h}, GlyphBackground(glyph));
+    const TColor key = GlyphBackground(glyph);
+    const QImage inked = InkedGlyph(glyph, c.Palette, ColorToQColor(c.Brush.Color, c.Palette),
+                                    ColorToQColor(key, c.Palette).rgb());
+    c.BrushCopy({x, y, x + w, y + h}, inked, {0, 0, w, h}, key);
 }
 
 } // namespace
@@ -84,6 +87,7 @@ void TNumSpinButton::RenderState(QImage& image, TSpinHalf half, qreal ratio) con
     const bool top = half == TSpinHalf::Top, bottom = half == TSpinHalf::Bottom;
     image = TCanvas::NewSurface(QSize(std::max(W, 1), std::max(H, 1)), ratio, QImage::Format_RGB32);
     TCanvas c(&image);
+    c.Palette = palette();
     c.Brush.Color = clBtnFace;
     c.FillRect({0, 0, W, H});
     c.Brush.Color = clWindowFrame;
@@ -138,8 +142,6 @@ void TNumSpinButton::InvalidateImages()
 
 void TNumSpinButton::Paint()
 {
-    if (!isEnabled())
-        FTracking = false;
     Canvas()->Draw(0, 0, StateImage(FPressedHalf));
 }
 
@@ -227,7 +229,7 @@ void TNumSpinButton::mouseReleaseEvent(QMouseEvent* event)
 void TNumSpinButton::hideEvent(QHideEvent* event)
 {
     TGraphicControl::hideEvent(event);
-    EndCapture();
+    EndPress();
 }
 
 void TNumSpinButton::changeEvent(QEvent* event)
@@ -235,12 +237,12 @@ void TNumSpinButton::changeEvent(QEvent* event)
     TGraphicControl::changeEvent(event);
     if (event->type() == QEvent::EnabledChange) {
         if (!isEnabled())
-            EndCapture();
+            EndPress();
         InvalidateImages();
-    } else if (event->type() == QEvent::PaletteChange) {
-        InvalidateImages();  // the system colours may have changed
     }
 }
+
+void TNumSpinButton::PaletteChanged() { FImagesStale = true; }  // drawn in system colours
 
 // Whatever takes the pointer from the window ends the press, as losing the
 // capture does.
@@ -279,6 +281,16 @@ void TNumSpinButton::EndCapture()
     if (FCaptureWindow)
         FCaptureWindow->removeEventFilter(this);
     FCaptureWindow = nullptr;
+}
+
+void TNumSpinButton::EndPress()
+{
+    // No release comes to a disabled or hidden button: nothing may stay down,
+    // or the next press would be ignored.
+    EndCapture();
+    FTracking = false;
+    FPressedHalf = TSpinHalf::None;
+    FPressStartHalf = TSpinHalf::None;
 }
 
 void TNumSpinButton::Click(TSpinHalf half)

@@ -51,6 +51,7 @@ signals:
 
 protected:
     void Paint() override;
+    void PaletteChanged() override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -70,6 +71,8 @@ private:
     void RepeatTick();
     void BeginCapture();
     void EndCapture();
+    // Disabled or hidden: the press ends there and then.
+    void EndPress();
 
     TSpinHalf FPressedHalf = TSpinHalf::None;
     QImage FUpGlyph;

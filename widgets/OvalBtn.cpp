@@ -25,13 +25,12 @@ TOvalButton::TOvalButton(QWidget* parent) : TGraphicControl(parent)
     InstallOvalButtonAccessibility();
     setMouseTracking(true);  // a flat button lights up under the pointer
     resize(100, 50);
-    FLightColor = ShiftColor(FColor, 60);
-    FShadowColor = ShiftColor(FColor, -50);
+    DeriveColors();
 }
 
-TColor TOvalButton::ShiftColor(TColor color, int percent)
+TColor TOvalButton::ShiftColor(TColor color, int percent, const QPalette& palette)
 {
-    const TColor rgb = ColorToRGB(color);
+    const TColor rgb = ColorToRGB(color, palette);
     const int r = RedOf(rgb), g = GreenOf(rgb), b = BlueOf(rgb);
     int r2 = r + r * percent / 100;
     int carry = r2 > 255 ? r2 - 255 : 0;
@@ -79,15 +78,24 @@ void TOvalButton::setCaption(const QString& caption)
 void TOvalButton::setColor(TColor color)
 {
     FColor = color;
-    FLightColor = ShiftColor(color, 60);
-    FShadowColor = ShiftColor(color, -50);
-    if (IsSystemColor(color) && CurrentScheme() != TScheme::Classic) {
-        // Shifted, a black face would give black bevels.
-        FLightColor = ColorToRGB(clBtnHighlight);
-        FShadowColor = ColorToRGB(clBtnShadow);
-    }
+    DeriveColors();
     Invalidate();
 }
+
+void TOvalButton::DeriveColors()
+{
+    const QPalette pal = palette();
+    FLightColor = ShiftColor(FColor, 60, pal);
+    FShadowColor = ShiftColor(FColor, -50, pal);
+    if (IsSystemColor(FColor) && SchemeOf(pal) != TScheme::Classic) {
+        // Shifted, a black face would give black bevels.
+        FLightColor = ColorToRGB(clBtnHighlight, pal);
+        FShadowColor = ColorToRGB(clBtnShadow, pal);
+    }
+    FInkedGlyph = InkedGlyph(FGlyph, pal, ColorToQColor(FColor, pal), ColorToQColor(FTransparentColor, pal).rgb());
+}
+
+void TOvalButton::PaletteChanged() { DeriveColors(); }
 
 void TOvalButton::StoreDown(bool down)
 {
@@ -135,9 +143,9 @@ void TOvalButton::setFontColor(TColor color)
 void TOvalButton::setGlyphImage(const QImage& glyph)
 {
     FGlyph = glyph.convertToFormat(QImage::Format_RGB32);
-    FInkedGlyph = InkedGlyph(FGlyph);
     if (!FGlyph.isNull())
         FTransparentColor = QColorToColor(FGlyph.pixelColor(0, FGlyph.height() - 1));
+    DeriveColors();
     Invalidate();
 }
 
@@ -181,6 +189,7 @@ void TOvalButton::setTransparent(bool transparent)
 void TOvalButton::setTransparentColor(TColor color)
 {
     FTransparentColor = color;
+    DeriveColors();
     Invalidate();
 }
 
@@ -255,12 +264,10 @@ TOvalButton::TContentLayout TOvalButton::ContentLayout(int bevelState) const
 void TOvalButton::Paint()
 {
     TCanvas* c = Canvas();
-    c->Font = FFont;
-    c->FontColor = ReadableOn(FFontColor, FTransparent ? ContainerColor() : FColor, FFont);
     c->Brush.Style = FTransparent ? TBrushStyle::bsClear : TBrushStyle::bsSolid;
     c->Brush.Color = FColor;
     c->Pen.Style = FFlat ? TPenStyle::psClear : TPenStyle::psSolid;
-    c->Pen.Color = QColorToColor(Ink(QColor(0, 0, 0)));
+    c->Pen.Color = QColorToColor(Ink(QColor(0, 0, 0), palette()));
     c->Pen.Width = 1;
     c->Ellipse(0, 0, Width() - 1, Height() - 1);
     DrawContents();
@@ -271,6 +278,7 @@ void TOvalButton::DrawBevel()
     TCanvas* c = Canvas();
     const int W = Width(), H = Height();
     const int x3 = 4 * (W / 5), y3 = H / 5, x4 = W / 5, y4 = 4 * (H / 5);
+    c->Pen.Width = 1;
     c->Pen.Style = FBevelState == 0 ? TPenStyle::psClear : TPenStyle::psSolid;
     c->Pen.Color = FBevelState == -1 ? FShadowColor : FLightColor;
     c->Arc(1, 1, W - 2, H - 2, x3, y3, x4, y4);
@@ -282,6 +290,10 @@ void TOvalButton::DrawBevel()
 void TOvalButton::DrawContents()
 {
     TCanvas* c = Canvas();
+    // Set here, as every drawing of the contents needs them: the caption is
+    // measured in this font too.
+    c->Font = FFont;
+    c->FontColor = ReadableOn(FFontColor, FTransparent ? ContainerColor() : FColor, FFont, palette());
     const int k = FGlyph.width() / FNumGlyphs;
     TRect source{0, 0, k, FGlyph.height()};
     DrawBevel();
@@ -490,10 +502,6 @@ void TOvalButton::changeEvent(QEvent* e)
     TGraphicControl::changeEvent(e);
     if (e->type() == QEvent::EnabledChange)
         Invalidate();
-    else if (e->type() == QEvent::PaletteChange) {
-        FInkedGlyph = InkedGlyph(FGlyph);
-        setColor(FColor);  // the bevel's shades follow a face the scheme gives
-    }
 }
 
 } // namespace quindle

@@ -61,9 +61,9 @@ public:
     // The plan for this button in the given bevel state (-1 sunken, 0, 1).
     TContentLayout ContentLayout(int bevelState) const;
 
-    // A lighter (positive percent) or darker shade; overflow of one channel
-    // spills into the others.
-    static TColor ShiftColor(TColor color, int percent);
+    // A lighter (positive percent) or darker shade of the colour resolved
+    // through the palette; overflow of one channel spills into the others.
+    static TColor ShiftColor(TColor color, int percent, const QPalette& palette);
     // Whether the first "&" of caption marks ch (letters without regard to case).
     static bool IsAccelChar(QChar ch, const QString& caption);
     // Inside the ellipse of the full rectangle (0, 0)-(Width, Height).
@@ -127,6 +127,7 @@ signals:
 
 protected:
     void Paint() override;
+    void PaletteChanged() override;
     void DrawBevel();
     void DrawContents();
 
@@ -148,6 +149,9 @@ private:
     void RedrawContents();
     void RedrawBevel();
     void StoreDown(bool down);
+    // The bevel's shades and the inked glyph, from the face, the glyph and
+    // the palette.
+    void DeriveColors();
 
     QString FCaption;
     TColor FColor = clBtnFace;
@@ -157,7 +161,7 @@ private:
     QFont FFont;
     TColor FFontColor = clWindowText;
     QImage FGlyph;
-    // FGlyph as the current scheme draws it, made when either changes.
+    // FGlyph as the palette's scheme draws it, made when either changes.
     QImage FInkedGlyph;
     int FGroupIndex = 0;
     TLayout FLayout = blGlyphLeft;

@@ -247,7 +247,7 @@ void TCustomShadowLabel::RenderCaption(TCanvas* canvas, TRect& r, unsigned flags
     if (layoutDirection() == Qt::RightToLeft && !(flags & tfCenter))
         flags ^= tfRight;  // left is no flag at all
     canvas->Font = font();
-    canvas->FontColor = ReadableOn(NormalTextColor(), Transparent() ? ContainerColor() : Color(), font());
+    canvas->FontColor = ReadableOn(NormalTextColor(), Transparent() ? ContainerColor() : Color(), font(), palette());
     TShadowPosition pos = FShadowPos;
     int size = FShadowSize;
     TColor shadow = FShadowColor;
@@ -259,13 +259,11 @@ void TCustomShadowLabel::RenderCaption(TCanvas* canvas, TRect& r, unsigned flags
         canvas->FontColor = clGrayText;
         shadow = clBtnHighlight;
     }
-    PaintShadowedText(canvas, text, int(text.size()), r, flags, size, ColorToRGB(shadow), pos);
+    PaintShadowedText(canvas, text, int(text.size()), r, flags, size, ColorToRGB(shadow, palette()), pos);
 }
 
 void TCustomShadowLabel::Paint()
 {
-    if (!isEnabled())
-        FLeftButtonHeld = false;
     TCanvas* canvas = Canvas();
     if (!Transparent()) {
         canvas->Brush.Style = TBrushStyle::bsSolid;
@@ -396,6 +394,12 @@ void TCustomShadowLabel::mouseReleaseEvent(QMouseEvent* event)
     RefreshHover();
 }
 
+void TCustomShadowLabel::hideEvent(QHideEvent* event)
+{
+    TGraphicControl::hideEvent(event);
+    FLeftButtonHeld = false;  // a hidden label hears no release
+}
+
 void TCustomShadowLabel::showEvent(QShowEvent* event)
 {
     EnsureFitted();  // before the first paint
@@ -414,14 +418,14 @@ bool TCustomShadowLabel::event(QEvent* event)
     }
     case QEvent::EnabledChange: {
         const bool handled = TGraphicControl::event(event);
+        if (!isEnabled())
+            FLeftButtonHeld = false;  // its release goes elsewhere
         Invalidate();
         RefreshHover();
         return handled;
     }
-    case QEvent::PaletteChange:
     case QEvent::ParentChange:
-        // System colours and the container's colour may have changed.
-        Invalidate();
+        Invalidate();  // the container's colour may have changed
         break;
     case QEvent::ToolTip:
         AnswerToolTip(*static_cast<QHelpEvent*>(event), FHint, ShowHint());

@@ -60,6 +60,14 @@ def text_contrast(pic, acc, inset=2):
     return back, ink, contrast(back, ink)
 
 
+def glyph_contrast(pic, acc):
+    """The faintest coloured pixel inside the control against its face (the
+    commonest colour): greys, the caption's among them, left out."""
+    seen = colours(pic, e2e.extents(acc))
+    back = seen.most_common(1)[0][0]
+    return min((contrast(c, back) for c in seen if max(c) - min(c) >= 48), default=0.0)
+
+
 class Run:
     def __init__(self, desk, portal, settings):
         self.desk, self.portal, self.settings = desk, portal, settings
@@ -94,6 +102,14 @@ class Run:
         if hue is not None:
             assert max(range(3), key=lambda i: ink[i]) == hue, f"{what}: {ink} lost its hue"
 
+    def glyphs_readable(self, scheme, pic, window, *buttons):
+        """High contrast lightens a glyph's colours to the enhanced level."""
+        if scheme != "high-contrast":
+            return
+        for button in buttons:
+            ratio = glyph_contrast(pic, self.game.find(window, "push button", button))
+            assert ratio >= 7.0, f"{scheme}: the glyph of {button} is {ratio:.2f}:1, below 7:1"
+
 
 def main():
     with e2e.Desktop("x11") as desk:
@@ -107,7 +123,7 @@ def main():
             10, "the stand-in portal on the bus")
         run = Run(desk, portal, settings)
         # Qt's own options reach the game no more than any other argument.
-        game = desk.launch(args=("-reverse", "-style", "fusion"))
+        game = run.game = desk.launch(args=("-reverse", "-style", "fusion"))
         main = game.active("Quindle", 30)
         with e2e.step(desk, "with the portal saying nothing dark, the game is classic, left to right"):
             run.wait_face("classic", main)
@@ -122,6 +138,7 @@ def main():
                 run.wait_face(name, hey, main)
                 pic = run.shot(name, "question")
                 run.readable(name, pic, sure, f"{name}: the question", large=True, hue=2, laid_out=(0, 0, 255))
+                run.glyphs_readable(name, pic, hey, "OK", "CANCEL")
             e2e.click(desk, game.find(hey, "push button", "OK"))
             e2e.wait_until(lambda: game.captions()[0], 10, "the deal")
         for name in ("dark", "high-contrast", "classic"):
@@ -136,6 +153,7 @@ def main():
                     run.readable(name, pic, tile, f"{name}: tile {e2e.name(tile)}", large=True, hue=2,
                                  laid_out=(0, 0, 128))
                 run.readable(name, pic, game.find(main, "push button", "Start"), f"{name}: Start")
+                run.glyphs_readable(name, pic, main, "Exit", "Back")
                 e2e.click(desk, back)
                 if not game.find(main, "push button", "Resolver"):
                     e2e.alt_code(desk, main, "swish")
@@ -146,6 +164,7 @@ def main():
                 run.wait_face(name, good)
                 pic = run.shot(name, "winner")
                 run.readable(name, pic, mode, f"{name}: the mode name", large=True, hue=0, laid_out=(255, 0, 0))
+                run.glyphs_readable(name, pic, good, "OK")
                 e2e.click(desk, game.find(good, "push button", "OK"))
                 e2e.wait_until(lambda: not any(e2e.name(w) == "Good" for w in game.windows()), 5,
                                "the winner dialog to close")
@@ -154,7 +173,7 @@ def main():
                                                "the Credits menu item"))
                 credits = game.active("Credits")
                 run.wait_face(name, credits)
-                run.shot(name, "credits")
+                run.glyphs_readable(name, run.shot(name, "credits"), credits, "OK")
                 e2e.click(desk, game.find(credits, "push button", "OK"))
                 e2e.wait_until(lambda: not any(e2e.name(w) == "Credits" for w in game.windows()), 5,
                                "the credits to close")

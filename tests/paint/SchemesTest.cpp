@@ -73,14 +73,68 @@ TEST(Schemes, BlackInkTakesTheTextColourOutsideClassicAndColourGlyphsStay)
     grey.setPixel(1, 0, qRgb(192, 192, 192));
     coloured.setPixel(0, 0, qRgb(0, 0, 0));
     coloured.setPixel(1, 0, qRgb(0, 128, 128));
-    EXPECT_EQ(InkedGlyph(grey, TScheme::Classic), grey);
-    EXPECT_EQ(InkedGlyph(coloured, TScheme::Dark), coloured);
-    const QImage inked = InkedGlyph(grey, TScheme::HighContrast);
-    EXPECT_EQ(inked.pixelColor(0, 0), QColor(255, 255, 255));
-    EXPECT_EQ(inked.pixelColor(1, 0), QColor(192, 192, 192));
-    EXPECT_EQ(Ink(Qt::black, TScheme::Dark), SchemePalette(TScheme::Dark).color(QPalette::ButtonText));
-    EXPECT_EQ(Ink(QColor(0, 0, 128), TScheme::Dark), QColor(0, 0, 128));
+    auto inked = [](const QImage& glyph, TScheme scheme) {
+        const QPalette pal = SchemePalette(scheme);
+        return InkedGlyph(glyph, pal, pal.color(QPalette::Button), qRgb(255, 0, 255));
+    };
+    EXPECT_EQ(inked(grey, TScheme::Classic), grey);
+    EXPECT_EQ(inked(coloured, TScheme::Dark), coloured);
+    const QImage high = inked(grey, TScheme::HighContrast);
+    EXPECT_EQ(high.pixelColor(0, 0), QColor(255, 255, 255));
+    EXPECT_EQ(high.pixelColor(1, 0), QColor(192, 192, 192));
+    const QPalette dark = SchemePalette(TScheme::Dark);
+    EXPECT_EQ(Ink(Qt::black, dark), dark.color(QPalette::ButtonText));
+    EXPECT_EQ(Ink(QColor(0, 0, 128), dark), QColor(0, 0, 128));
 }
+
+struct GlyphCase {
+    const char* what;
+    QRgb drawn, key;
+    QRgb high;  // as high contrast draws it on the black face
+};
+
+// clang-format off
+const GlyphCase kGlyphs[] = {
+    {"TealArrow",       qRgb(0, 128, 128), qRgb(192, 192, 192), 0},
+    {"RedCross",        qRgb(255, 0, 0),   qRgb(192, 192, 192), 0},
+    {"DarkRedDoor",     qRgb(128, 0, 0),   qRgb(192, 192, 192), 0},
+    {"GreyShade",       qRgb(128, 128, 128), qRgb(192, 192, 192), 0},
+    {"GreenCheckStays", qRgb(0, 255, 0),   qRgb(192, 192, 192), qRgb(0, 255, 0)},
+    {"OutlineInked",    qRgb(0, 0, 0),     qRgb(192, 192, 192), qRgb(255, 255, 255)},
+    {"InkNeverTheKey",  qRgb(0, 0, 0),     qRgb(255, 255, 255), qRgb(255, 255, 254)},
+};
+// clang-format on
+
+class InkedGlyphs : public ::testing::TestWithParam<GlyphCase> {};
+
+TEST_P(InkedGlyphs, HighContrastLightensToTheEnhancedLevelKeepingTheHue)
+{
+    const GlyphCase& c = GetParam();
+    // A coloured pixel beside the one tried, so Dark sees a coloured picture.
+    QImage glyph(3, 1, QImage::Format_RGB32);
+    glyph.setPixel(0, 0, c.key);
+    glyph.setPixel(1, 0, c.drawn);
+    glyph.setPixel(2, 0, qRgb(0, 128, 128));
+    auto inked = [&](TScheme scheme) {
+        const QPalette pal = SchemePalette(scheme);
+        return InkedGlyph(glyph, pal, pal.color(QPalette::Button), c.key);
+    };
+    EXPECT_EQ(inked(TScheme::Classic), glyph);
+    EXPECT_EQ(inked(TScheme::Dark), glyph);
+    const QImage high = inked(TScheme::HighContrast);
+    EXPECT_EQ(high.pixel(0, 0), glyph.pixel(0, 0)) << "the key stays";
+    const QColor was = QColor::fromRgb(c.drawn), now = high.pixelColor(1, 0);
+    if (c.high) {
+        EXPECT_EQ(now.rgb(), c.high);
+        return;
+    }
+    EXPECT_EQ(now, ReadableOn(was, Qt::black, false, TScheme::HighContrast));
+    EXPECT_GE(ContrastRatio(now, Qt::black), 7.0);
+    EXPECT_EQ(now.hue(), was.hue());
+}
+
+INSTANTIATE_TEST_SUITE_P(Schemes, InkedGlyphs, ::testing::ValuesIn(kGlyphs),
+                         [](const auto& info) { return std::string(info.param.what); });
 
 TEST(Schemes, ClassicIsTheLayoutsPalette)
 {
@@ -89,6 +143,8 @@ TEST(Schemes, ClassicIsTheLayoutsPalette)
     EXPECT_EQ(classic.color(QPalette::Highlight), QColor(0, 0, 128));
     EXPECT_EQ(classic.color(QPalette::Disabled, QPalette::Text), QColor(128, 128, 128));
     EXPECT_EQ(SchemePalette(TScheme::HighContrast).color(QPalette::Highlight), QColor(255, 255, 0));
+    for (TScheme scheme : {TScheme::Classic, TScheme::Dark, TScheme::HighContrast})
+        EXPECT_EQ(SchemeOf(SchemePalette(scheme)), scheme);
 }
 
 } // namespace

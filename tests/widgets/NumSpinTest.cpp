@@ -392,6 +392,27 @@ TEST_F(NumSpin, SlidingOffTheHalfPausesTheRepeat)
     EXPECT_EQ(Edit->Value(), text.toInt() - 1);
 }
 
+TEST_F(NumSpin, DisablingOrHidingMidPressEndsItWithoutAPaint)
+{
+    for (bool hide : {false, true}) {
+        Edit->setValue(5);
+        QTest::mousePress(Button, Qt::LeftButton, {}, kUpper);
+        ASSERT_TRUE(Button->Tracking());
+        const int paints = Button->FullPaintCount();
+        if (hide)
+            Button->hide();
+        else
+            Button->setEnabled(false);
+        EXPECT_FALSE(Button->Tracking()) << "hide " << hide;
+        EXPECT_EQ(Button->PressedHalf(), TSpinHalf::None);
+        EXPECT_EQ(Button->FullPaintCount(), paints);
+        Button->show();
+        Button->setEnabled(true);
+        QTest::mouseClick(Button, Qt::LeftButton, {}, kLower);  // heard, not taken for the old press
+        EXPECT_EQ(Edit->Value(), 5) << "hide " << hide;
+    }
+}
+
 TEST_F(NumSpin, HalvesSplitOnTheDiagonal)
 {
     EXPECT_EQ(Button->HalfAt({0, 17}), TSpinHalf::Top);

@@ -9,6 +9,7 @@
 #include "ui_OvalBtnForm.h"
 
 #include <QAccessible>
+#include <QGuiApplication>
 #include <QDialog>
 #include <QHelpEvent>
 #include <QMessageBox>
@@ -151,7 +152,7 @@ TEST_P(ShiftColorTable, ShadeWithOverflowSpilledOver)
 {
     const Shift& c = GetParam();
     const TColor in = c.r | c.g << 8 | c.b << 16;
-    const TColor out = TOvalButton::ShiftColor(in, c.percent);
+    const TColor out = TOvalButton::ShiftColor(in, c.percent, QGuiApplication::palette());
     EXPECT_EQ((std::array{out & 0xFF, out >> 8 & 0xFF, out >> 16 & 0xFF}), (std::array{c.r2, c.g2, c.b2}));
     EXPECT_EQ(out >> 24, 0) << "a direct colour";
 }
@@ -174,8 +175,8 @@ INSTANTIATE_TEST_SUITE_P(OvalButtonColor, ShiftColorTable, ::testing::Values(
 
 TEST(OvalButtonColor, SystemColoursResolveBeforeTheShift)
 {
-    EXPECT_EQ(TOvalButton::ShiftColor(clBtnFace, 60), clWhite);
-    EXPECT_EQ(TOvalButton::ShiftColor(clBtnFace, -50), RGBColor(96, 96, 96));
+    EXPECT_EQ(TOvalButton::ShiftColor(clBtnFace, 60, QGuiApplication::palette()), clWhite);
+    EXPECT_EQ(TOvalButton::ShiftColor(clBtnFace, -50, QGuiApplication::palette()), RGBColor(96, 96, 96));
 }
 
 TEST(OvalButtonAccel, FirstAmpersandMarksTheMnemonic)

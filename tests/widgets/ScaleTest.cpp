@@ -62,7 +62,7 @@ TEST_P(Scale, OvalButtonIsRedrawnInsideItsScaledEllipse)
     b.setCaption("&Cancel");
     b.setCaptionFont(PixelFont("MS Sans Serif", 11));
     b.setGlyphImage(QImage(":/glyphs/cancel.bmp"));
-    const QColor light = ColorToQColor(TOvalButton::ShiftColor(b.Color(), 60));
+    const QColor light = ColorToQColor(TOvalButton::ShiftColor(b.Color(), 60, b.palette()), b.palette());
     for (bool down : {false, true}) {
         b.setDown(down);
         const QImage one = b.PaintToImage(1), fine = b.PaintToImage(s);

@@ -134,7 +134,7 @@ TEST_F(ShadowLabel, StartsWithItsDefaultsAndUnfitted)
     TShadowLabel fresh(&host);
     EXPECT_EQ(fresh.size(), QSize(65, 17));
     EXPECT_TRUE(!fresh.Transparent() && fresh.testAttribute(Qt::WA_OpaquePaintEvent));
-    EXPECT_EQ(ColorToQColor(fresh.Color()), Face);  // the container's
+    EXPECT_EQ(ColorToQColor(fresh.Color(), fresh.palette()), Face);  // the container's
     fresh.setTransparent(true);
     EXPECT_FALSE(fresh.testAttribute(Qt::WA_OpaquePaintEvent));
 }
