@@ -79,12 +79,22 @@ TSpeedButton::Placement TSpeedButton::Place(bool sunken) const
     return p;
 }
 
+void TSpeedButton::enterEvent(QEnterEvent* event)
+{
+    QToolButton::enterEvent(event);
+    FPointer.Arm();
+}
+
 void TSpeedButton::paintEvent(QPaintEvent*)
 {
     QStylePainter painter(this);
     QStyleOptionToolButton opt;
     initStyleOption(&opt);
     const bool sunken = opt.state & (QStyle::State_Sunken | QStyle::State_On);
+    // Qt's last enter may be stale: a modal window may have taken the pointer.
+    const bool staleHover = (opt.state & QStyle::State_MouseOver) && !PointerOver(this);
+    if (staleHover)
+        opt.state &= ~QStyle::State_MouseOver;
     // The style draws the panel only; glyph and caption are placed here.
     opt.text.clear();
     opt.icon = QIcon();
@@ -96,6 +106,8 @@ void TSpeedButton::paintEvent(QPaintEvent*)
         QStyleOptionButton panel;
         panel.initFrom(this);
         panel.state |= sunken ? QStyle::State_Sunken : QStyle::State_Raised;
+        if (staleHover)
+            panel.state &= ~QStyle::State_MouseOver;
         painter.drawPrimitive(QStyle::PE_PanelButtonCommand, panel);
     }
     const Placement p = Place(sunken);

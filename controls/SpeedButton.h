@@ -2,6 +2,8 @@
 
 // The classic flat tool button; the board's tiles are made of it.
 
+#include "controls/PointerModel.h"
+
 #include <QPixmap>
 #include <QToolButton>
 
@@ -40,6 +42,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
 
 private:
     // The glyph for a denser screen, made when first drawn there.
@@ -49,6 +52,8 @@ private:
     QImage FFineGlyph;
     int FLayout = blGlyphLeft;
     int FSpacing = 4;
+    // Repaints without the hover when a modal window takes the pointer.
+    TPointerWatch FPointer{this, TPointerWatch::OnBlocked, [this] { update(); }};
 };
 
 // Registers the tool button with the accessibility framework (once).

@@ -242,43 +242,24 @@ void TNumSpinButton::changeEvent(QEvent* event)
     }
 }
 
-// Whatever takes the pointer from the window ends the press, as losing the
-// capture does.
-bool TNumSpinButton::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == FCaptureWindow
-        && (event->type() == QEvent::WindowBlocked || event->type() == QEvent::WindowDeactivate))
-        EndCapture();
-    return TGraphicControl::eventFilter(watched, event);
-}
-
 void TNumSpinButton::BeginCapture()
 {
-    FCaptured = true;
+    FCapture.Arm();
     if (FRepeatParked) {
         FRepeatParked = false;
         FAutoRepeat->start();
-    }
-    if (FCaptureWindow != window()) {
-        if (FCaptureWindow)
-            FCaptureWindow->removeEventFilter(this);
-        FCaptureWindow = window();
-        FCaptureWindow->installEventFilter(this);
     }
 }
 
 void TNumSpinButton::EndCapture()
 {
-    FCaptured = false;
+    FCapture.Disarm();
     // Without the capture a tick does nothing: park the timer rather than
     // wake ten times a second for the rest of the run.
     if (FAutoRepeat && FAutoRepeat->isActive()) {
         FAutoRepeat->stop();
         FRepeatParked = true;
     }
-    if (FCaptureWindow)
-        FCaptureWindow->removeEventFilter(this);
-    FCaptureWindow = nullptr;
 }
 
 void TNumSpinButton::Click(TSpinHalf half)
@@ -292,21 +273,21 @@ void TNumSpinButton::Click(TSpinHalf half)
 void TNumSpinButton::DoTopClick()
 {
     emit OnTopClick();
-    if (!FCaptured)
+    if (!FCapture.Armed())
         FPressedHalf = TSpinHalf::None;
 }
 
 void TNumSpinButton::DoBottomClick()
 {
     emit OnBottomClick();
-    if (!FCaptured)
+    if (!FCapture.Armed())
         FPressedHalf = TSpinHalf::None;
 }
 
 void TNumSpinButton::RepeatTick()
 {
     FAutoRepeat->setInterval(kRepeatMs);
-    if (FPressedHalf == TSpinHalf::None || !FCaptured)
+    if (FPressedHalf == TSpinHalf::None || !FCapture.Armed())
         return;
     Click(FPressedHalf);
 }

@@ -417,6 +417,7 @@ void TOvalButton::MouseLeave()
     if (!FMouseInside || !isEnabled())
         return;
     FMouseInside = false;
+    FPointer.Disarm();
     if (FFlat && !FDown) {
         FBevelState = 0;
         Invalidate();
@@ -425,6 +426,7 @@ void TOvalButton::MouseLeave()
 
 void TOvalButton::mousePressEvent(QMouseEvent* e)
 {
+    FPointer.Arm();
     // Qt's implicit grab brings every move and the release to us until the
     // button comes up, inside the rectangle or not.
     if (e->button() == Qt::LeftButton)
@@ -447,6 +449,7 @@ void TOvalButton::mouseDoubleClickEvent(QMouseEvent* e)
 
 void TOvalButton::mouseMoveEvent(QMouseEvent* e)
 {
+    FPointer.Arm();
     const QPoint p = e->position().toPoint();
     MouseMove(p.x(), p.y());
 }
@@ -464,8 +467,8 @@ void TOvalButton::mouseReleaseEvent(QMouseEvent* e)
     MouseUp(e->button(), p.x(), p.y());
     // The click may have opened and closed a window or hidden this one: the
     // pointer may be elsewhere by now, with no leave on the way.
-    if (FMouseInside && !PointerReaches())
-        MouseLeave();
+    if (FMouseInside)
+        FPointer.Recheck();
 }
 
 void TOvalButton::leaveEvent(QEvent* e)

@@ -6,6 +6,7 @@
 
 #include "paint/Canvas.h"
 #include "controls/GraphicControl.h"
+#include "controls/PointerModel.h"
 
 #include <QFont>
 #include <QImage>
@@ -179,6 +180,8 @@ private:
     bool FMousePressed = false;
     bool FMouseInside = false;
     bool FClickArmed = false;
+    // Takes the hover away when the pointer leaves with no leave event.
+    TPointerWatch FPointer{this, TPointerWatch::OnBlocked, [this] { MouseLeave(); }};
 };
 
 // Registers the oval button with the accessibility framework (once).
