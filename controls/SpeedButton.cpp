@@ -1,6 +1,7 @@
 #include "controls/SpeedButton.h"
 
 #include "paint/Canvas.h"
+#include "paint/GlyphKey.h"
 #include "paint/PixelArtScale.h"
 #include "paint/Schemes.h"
 
@@ -22,8 +23,7 @@ void TSpeedButton::setGlyph(const QPixmap& glyph)
     FGlyph = glyph;
     if (!FGlyph.isNull()) {
         const QImage img = FGlyph.toImage();
-        const QColor key = img.pixelColor(0, img.height() - 1);
-        FGlyph.setMask(QBitmap::fromImage(img.createMaskFromColor(key.rgb(), Qt::MaskInColor)));
+        FGlyph.setMask(QBitmap::fromImage(img.createMaskFromColor(GlyphKeyColor(img).rgb(), Qt::MaskInColor)));
     }
     FFineGlyph = QImage();
     update();

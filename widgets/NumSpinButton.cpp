@@ -2,6 +2,7 @@
 
 #include "widgets/RoundEven.h"
 #include "paint/DibImage.h"
+#include "paint/GlyphKey.h"
 #include "paint/Schemes.h"
 
 #include <QMouseEvent>
@@ -16,13 +17,13 @@ namespace {
 constexpr int kFirstRepeatMs = 400;
 constexpr int kRepeatMs = 100;
 
-// One-bit glyphs are drawn with white as background, others with the colour
-// of their bottom-left pixel.
+// The glyph's key colour, except that a one-bit glyph (and an empty one)
+// keys white whatever its bottom-left pixel holds.
 TColor GlyphBackground(const QImage& glyph)
 {
     if (glyph.depth() == 1 || glyph.isNull())
         return clWhite;
-    return QColorToColor(glyph.pixelColor(0, glyph.height() - 1));
+    return QColorToColor(GlyphKeyColor(glyph));
 }
 
 void DrawGlyph(TCanvas& c, const QImage& glyph, int x, int y)

@@ -1,6 +1,7 @@
 #include "widgets/OvalBtn.h"
 
 #include "controls/StoreChanged.h"
+#include "paint/GlyphKey.h"
 #include "paint/Schemes.h"
 
 #include <QAccessible>
@@ -137,7 +138,7 @@ void TOvalButton::setGlyphImage(const QImage& glyph)
     FGlyph = glyph.convertToFormat(QImage::Format_RGB32);
     FInkedGlyph = InkedGlyph(FGlyph);
     if (!FGlyph.isNull())
-        FTransparentColor = QColorToColor(FGlyph.pixelColor(0, FGlyph.height() - 1));
+        FTransparentColor = QColorToColor(GlyphKeyColor(FGlyph));
     Invalidate();
 }
 
