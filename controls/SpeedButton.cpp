@@ -52,31 +52,16 @@ void TSpeedButton::setSpacing(int spacing)
 
 TSpeedButton::Placement TSpeedButton::Place(bool sunken) const
 {
+    static constexpr TGlyphRules kSpeed{.floorHalves = false, .spaceOnlyBetweenBoth = true, .sunkenAboveBelow = {1, 1}};
     const QFontMetrics fm(font());
     const QString caption = text();
     const QSize t = caption.isEmpty() ? QSize() : QSize(fm.horizontalAdvance(caption), fm.height());
     const QSize g = FGlyph.isNull() ? QSize() : FGlyph.size();
-    const int gap = (t.isEmpty() || g.isEmpty()) ? 0 : FSpacing;
-    const int w = width(), h = height();
-    Placement p;
-    if (FLayout == blGlyphTop || FLayout == blGlyphBottom) {
-        const int top = (h - (t.height() + gap + g.height())) / 2;
-        const int glyphTop = FLayout == blGlyphTop ? top : top + t.height() + gap;
-        const int textTop = FLayout == blGlyphTop ? top + g.height() + gap : top;
-        p.glyph = QRect(QPoint((w - g.width()) / 2, glyphTop), g);
-        p.caption = QRect(QPoint((w - t.width()) / 2, textTop), t);
-    } else {
-        const int left = (w - (t.width() + gap + g.width())) / 2;
-        const int glyphLeft = FLayout == blGlyphLeft ? left : left + t.width() + gap;
-        const int textLeft = FLayout == blGlyphLeft ? left + g.width() + gap : left;
-        p.glyph = QRect(QPoint(glyphLeft, (h - g.height()) / 2), g);
-        p.caption = QRect(QPoint(textLeft, (h - t.height()) / 2), t);
-    }
-    if (sunken) {
-        p.glyph.translate(1, 1);
-        p.caption.translate(1, 1);
-    }
-    return p;
+    // Any other number puts the glyph on the right.
+    const bool known = FLayout == blGlyphLeft || FLayout == blGlyphTop || FLayout == blGlyphBottom;
+    const auto layout = known ? TGlyphLayout::TLayout(FLayout) : blGlyphRight;
+    const TGlyphPlan plan = PlanGlyphAndCaption(size(), g, t, true, layout, 0, FSpacing, sunken, kSpeed);
+    return {QRect(plan.glyph, g), QRect(plan.caption, t)};
 }
 
 void TSpeedButton::enterEvent(QEnterEvent* event)

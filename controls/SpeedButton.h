@@ -2,6 +2,7 @@
 
 // The classic flat tool button; the board's tiles are made of it.
 
+#include "controls/GlyphLayout.h"
 #include "controls/PointerModel.h"
 
 #include <QPixmap>
@@ -20,7 +21,7 @@ class TSpeedButton : public QToolButton {
     Q_PROPERTY(int Spacing READ Spacing WRITE setSpacing)
     Q_PROPERTY(bool Flat READ Flat WRITE setFlat)
 public:
-    enum { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+    using enum TGlyphLayout::TLayout;
 
     explicit TSpeedButton(QWidget* parent = nullptr);
 

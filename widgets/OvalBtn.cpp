@@ -14,9 +14,6 @@ namespace quindle {
 
 namespace {
 
-// v / 2 rounded toward minus infinity, so a negative difference stays negative.
-int half(int v) { return v >= 0 ? v / 2 : -((1 - v) / 2); }
-
 int clampByte(int v) { return std::clamp(v, 0, 255); }
 
 } // namespace
@@ -205,42 +202,12 @@ bool TOvalButton::HintShown() const { return EffectiveShowHint(FShowHint, FParen
 TOvalButton::TContentLayout TOvalButton::PlanContents(QSize button, QSize cell, QSize text, bool hasCaption,
                                                       TLayout layout, int margin, int spacing, bool sunken)
 {
-    const int W = button.width(), H = button.height();
-    const int GW = cell.width(), GH = cell.height();
-    const int tw = text.width(), th = text.height(), S = spacing, M = margin;
-
-    int gx = half(W - GW), gy = half(H - GH);
-    if (hasCaption) {
-        if (layout == blGlyphLeft)
-            gx = half(W - (tw + S + GW)) - M;
-        else if (layout == blGlyphRight)
-            gx = half(W + tw + S + GW) - GW + M;
-        if (layout == blGlyphTop)
-            gy = half(H - (th + GH + S)) - M;
-        else if (layout == blGlyphBottom)
-            gy = half(H + th + GH + S) - GH + M;
-    }
-    if (sunken) {
-        ++gx;
-        ++gy;
-    }
+    static constexpr TGlyphRules kOval{.floorHalves = true, .spaceOnlyBetweenBoth = false, .sunkenAboveBelow = {0, 2}};
+    const TGlyphPlan p = PlanGlyphAndCaption(button, cell, text, hasCaption, layout, margin, spacing, sunken, kOval);
     TContentLayout plan;
-    plan.Glyph = TRect{gx, gy, gx + GW, gy + GH};
-    if (!hasCaption)
-        return plan;
-
-    int tx = half(W - tw), ty = half(H - th);
-    if (layout == blGlyphLeft)
-        tx = gx + GW + S;
-    else if (layout == blGlyphRight)
-        tx = gx - tw - S;
-    if (layout == blGlyphTop)
-        ty = gy + GH + S;
-    else if (layout == blGlyphBottom)
-        ty = gy - th - S;
-    if (sunken)
-        ++ty;
-    plan.Caption = TRect{tx, ty, tx + tw, ty + th};
+    plan.Glyph = TRect{p.glyph.x(), p.glyph.y(), p.glyph.x() + cell.width(), p.glyph.y() + cell.height()};
+    if (hasCaption)
+        plan.Caption = TRect{p.caption.x(), p.caption.y(), p.caption.x() + text.width(), p.caption.y() + text.height()};
     return plan;
 }
 
