@@ -1,6 +1,5 @@
 #include "controls/GraphicControl.h"
 
-#include <QApplication>
 #include <QPainter>
 #include <QHelpEvent>
 #include <QPaintEvent>
@@ -95,16 +94,6 @@ void TGraphicControl::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     FFullPending = true;
-}
-
-bool TGraphicControl::PointerReaches() const
-{
-    // Qt's own enter and leave bookkeeping, which the window system drives:
-    // no client may ask a Wayland compositor where the pointer is.
-    if (!underMouse() || !isVisible())
-        return false;
-    const QWidget* modal = QApplication::activeModalWidget();
-    return !modal || window() == modal;
 }
 
 bool TGraphicControl::DialogChar(QChar) { return false; }

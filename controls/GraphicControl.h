@@ -74,12 +74,6 @@ protected:
     // through the control's palette.
     void PrepareSurface();
 
-    // Whether the pointer is over the control and its input reaches it: the
-    // control is shown and no modal window blocks it. Qt sends a leave only
-    // when the pointer moves, so a window that opened and closed, or hid,
-    // while a handler ran may leave a hover look behind that this reveals.
-    bool PointerReaches() const;
-
 private:
     QImage FSurface;
     TCanvas FCanvas;

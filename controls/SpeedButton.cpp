@@ -1,6 +1,7 @@
 #include "controls/SpeedButton.h"
 
 #include "paint/Canvas.h"
+#include "paint/GlyphKey.h"
 #include "paint/PixelArtScale.h"
 #include "paint/Schemes.h"
 
@@ -22,7 +23,7 @@ void TSpeedButton::setGlyph(const QPixmap& glyph)
     FGlyph = glyph;
     if (!FGlyph.isNull()) {
         const QImage img = FGlyph.toImage();
-        FGlyphKey = img.pixel(0, img.height() - 1);
+        FGlyphKey = GlyphKeyColor(img).rgb();
         FGlyph.setMask(QBitmap::fromImage(img.createMaskFromColor(FGlyphKey, Qt::MaskInColor)));
     }
     FFineGlyph = QImage();
@@ -57,31 +58,22 @@ void TSpeedButton::setSpacing(int spacing)
 
 TSpeedButton::Placement TSpeedButton::Place(bool sunken) const
 {
+    static constexpr TGlyphRules kSpeed{.floorHalves = false, .spaceOnlyBetweenBoth = true, .sunkenAboveBelow = {1, 1}};
     const QFontMetrics fm(font());
     const QString caption = text();
     const QSize t = caption.isEmpty() ? QSize() : QSize(fm.horizontalAdvance(caption), fm.height());
     const QSize g = FGlyph.isNull() ? QSize() : FGlyph.size();
-    const int gap = (t.isEmpty() || g.isEmpty()) ? 0 : FSpacing;
-    const int w = width(), h = height();
-    Placement p;
-    if (FLayout == blGlyphTop || FLayout == blGlyphBottom) {
-        const int top = (h - (t.height() + gap + g.height())) / 2;
-        const int glyphTop = FLayout == blGlyphTop ? top : top + t.height() + gap;
-        const int textTop = FLayout == blGlyphTop ? top + g.height() + gap : top;
-        p.glyph = QRect(QPoint((w - g.width()) / 2, glyphTop), g);
-        p.caption = QRect(QPoint((w - t.width()) / 2, textTop), t);
-    } else {
-        const int left = (w - (t.width() + gap + g.width())) / 2;
-        const int glyphLeft = FLayout == blGlyphLeft ? left : left + t.width() + gap;
-        const int textLeft = FLayout == blGlyphLeft ? left + g.width() + gap : left;
-        p.glyph = QRect(QPoint(glyphLeft, (h - g.height()) / 2), g);
-        p.caption = QRect(QPoint(textLeft, (h - t.height()) / 2), t);
-    }
-    if (sunken) {
-        p.glyph.translate(1, 1);
-        p.caption.translate(1, 1);
-    }
-    return p;
+    // Any other number puts the glyph on the right.
+    const bool known = FLayout == blGlyphLeft || FLayout == blGlyphTop || FLayout == blGlyphBottom;
+    const auto layout = known ? TGlyphLayout::TLayout(FLayout) : blGlyphRight;
+    const TGlyphPlan plan = PlanGlyphAndCaption(size(), g, t, true, layout, 0, FSpacing, sunken, kSpeed);
+    return {QRect(plan.glyph, g), QRect(plan.caption, t)};
+}
+
+void TSpeedButton::enterEvent(QEnterEvent* event)
+{
+    QToolButton::enterEvent(event);
+    FPointer.Arm();
 }
 
 void TSpeedButton::paintEvent(QPaintEvent*)
@@ -90,6 +82,10 @@ void TSpeedButton::paintEvent(QPaintEvent*)
     QStyleOptionToolButton opt;
     initStyleOption(&opt);
     const bool sunken = opt.state & (QStyle::State_Sunken | QStyle::State_On);
+    // Qt's last enter may be stale: a modal window may have taken the pointer.
+    const bool staleHover = (opt.state & QStyle::State_MouseOver) && !PointerOver(this);
+    if (staleHover)
+        opt.state &= ~QStyle::State_MouseOver;
     // The style draws the panel only; glyph and caption are placed here.
     opt.text.clear();
     opt.icon = QIcon();
@@ -101,6 +97,8 @@ void TSpeedButton::paintEvent(QPaintEvent*)
         QStyleOptionButton panel;
         panel.initFrom(this);
         panel.state |= sunken ? QStyle::State_Sunken : QStyle::State_Raised;
+        if (staleHover)
+            panel.state &= ~QStyle::State_MouseOver;
         painter.drawPrimitive(QStyle::PE_PanelButtonCommand, panel);
     }
     const Placement p = Place(sunken);

@@ -2,6 +2,9 @@
 
 // The classic flat tool button; the board's tiles are made of it.
 
+#include "controls/GlyphLayout.h"
+#include "controls/PointerModel.h"
+
 #include <QPixmap>
 #include <QToolButton>
 
@@ -19,7 +22,7 @@ class TSpeedButton : public QToolButton {
     Q_PROPERTY(int Spacing READ Spacing WRITE setSpacing)
     Q_PROPERTY(bool Flat READ Flat WRITE setFlat)
 public:
-    enum { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+    using enum TGlyphLayout::TLayout;
 
     explicit TSpeedButton(QWidget* parent = nullptr);
 
@@ -41,6 +44,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
 
 private:
     // The glyph as drawn at that scale in the palette's scheme, made when
@@ -53,6 +57,8 @@ private:
     qint64 FFinePalette = 0;
     int FLayout = blGlyphLeft;
     int FSpacing = 4;
+    // Repaints without the hover when a modal window takes the pointer.
+    TPointerWatch FPointer{this, TPointerWatch::OnBlocked, [this] { update(); }};
 };
 
 // Registers the tool button with the accessibility framework (once).

@@ -2,6 +2,7 @@
 
 #include "widgets/RoundEven.h"
 #include "paint/DibImage.h"
+#include "paint/GlyphKey.h"
 #include "paint/Schemes.h"
 
 #include <QMouseEvent>
@@ -16,13 +17,13 @@ namespace {
 constexpr int kFirstRepeatMs = 400;
 constexpr int kRepeatMs = 100;
 
-// One-bit glyphs are drawn with white as background, others with the colour
-// of their bottom-left pixel.
+// The glyph's key colour, except that a one-bit glyph (and an empty one)
+// keys white whatever its bottom-left pixel holds.
 TColor GlyphBackground(const QImage& glyph)
 {
     if (glyph.depth() == 1 || glyph.isNull())
         return clWhite;
-    return QColorToColor(glyph.pixelColor(0, glyph.height() - 1));
+    return QColorToColor(GlyphKeyColor(glyph));
 }
 
 void DrawGlyph(TCanvas& c, const QImage& glyph, int x, int y)
@@ -244,43 +245,24 @@ void TNumSpinButton::changeEvent(QEvent* event)
 
 void TNumSpinButton::PaletteChanged() { FImagesStale = true; }  // drawn in system colours
 
-// Whatever takes the pointer from the window ends the press, as losing the
-// capture does.
-bool TNumSpinButton::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == FCaptureWindow
-        && (event->type() == QEvent::WindowBlocked || event->type() == QEvent::WindowDeactivate))
-        EndCapture();
-    return TGraphicControl::eventFilter(watched, event);
-}
-
 void TNumSpinButton::BeginCapture()
 {
-    FCaptured = true;
+    FCapture.Arm();
     if (FRepeatParked) {
         FRepeatParked = false;
         FAutoRepeat->start();
-    }
-    if (FCaptureWindow != window()) {
-        if (FCaptureWindow)
-            FCaptureWindow->removeEventFilter(this);
-        FCaptureWindow = window();
-        FCaptureWindow->installEventFilter(this);
     }
 }
 
 void TNumSpinButton::EndCapture()
 {
-    FCaptured = false;
+    FCapture.Disarm();
     // Without the capture a tick does nothing: park the timer rather than
     // wake ten times a second for the rest of the run.
     if (FAutoRepeat && FAutoRepeat->isActive()) {
         FAutoRepeat->stop();
         FRepeatParked = true;
     }
-    if (FCaptureWindow)
-        FCaptureWindow->removeEventFilter(this);
-    FCaptureWindow = nullptr;
 }
 
 void TNumSpinButton::EndPress()
@@ -304,21 +286,21 @@ void TNumSpinButton::Click(TSpinHalf half)
 void TNumSpinButton::DoTopClick()
 {
     emit OnTopClick();
-    if (!FCaptured)
+    if (!FCapture.Armed())
         FPressedHalf = TSpinHalf::None;
 }
 
 void TNumSpinButton::DoBottomClick()
 {
     emit OnBottomClick();
-    if (!FCaptured)
+    if (!FCapture.Armed())
         FPressedHalf = TSpinHalf::None;
 }
 
 void TNumSpinButton::RepeatTick()
 {
     FAutoRepeat->setInterval(kRepeatMs);
-    if (FPressedHalf == TSpinHalf::None || !FCaptured)
+    if (FPressedHalf == TSpinHalf::None || !FCapture.Armed())
         return;
     Click(FPressedHalf);
 }

@@ -4,6 +4,7 @@
 // upper-left "up" and a lower-right "down" half, repeating while held.
 
 #include "controls/GraphicControl.h"
+#include "controls/PointerModel.h"
 
 #include <QImage>
 #include <QPointer>
@@ -57,7 +58,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void RenderState(QImage& image, TSpinHalf half, qreal ratio) const;
@@ -85,12 +85,11 @@ private:
     QImage FNormalImage;
     TSpinHalf FPressStartHalf = TSpinHalf::None;
     QPointer<QWidget> FFocusControl;
-    // The left button went down on the button and has not come up, and
-    // nothing (a modal window, a deactivation) has taken the pointer since.
-    bool FCaptured = false;
+    // Armed while the left button went down on the button and has not come
+    // up, and nothing (a modal window, a deactivation) has taken the pointer.
+    TPointerWatch FCapture{this, TPointerWatch::OnBlockedOrDeactivated, [this] { EndCapture(); }};
     // The repeat timer was stopped only because the capture ended.
     bool FRepeatParked = false;
-    QPointer<QWidget> FCaptureWindow;
 };
 
 } // namespace quindle

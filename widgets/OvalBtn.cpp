@@ -1,6 +1,7 @@
 #include "widgets/OvalBtn.h"
 
 #include "controls/StoreChanged.h"
+#include "paint/GlyphKey.h"
 #include "paint/Schemes.h"
 
 #include <QAccessible>
@@ -12,9 +13,6 @@
 namespace quindle {
 
 namespace {
-
-// v / 2 rounded toward minus infinity, so a negative difference stays negative.
-int half(int v) { return v >= 0 ? v / 2 : -((1 - v) / 2); }
 
 int clampByte(int v) { return std::clamp(v, 0, 255); }
 
@@ -144,7 +142,7 @@ void TOvalButton::setGlyphImage(const QImage& glyph)
 {
     FGlyph = glyph.convertToFormat(QImage::Format_RGB32);
     if (!FGlyph.isNull())
-        FTransparentColor = QColorToColor(FGlyph.pixelColor(0, FGlyph.height() - 1));
+        FTransparentColor = QColorToColor(GlyphKeyColor(FGlyph));
     DeriveColors();
     Invalidate();
 }
@@ -213,42 +211,12 @@ bool TOvalButton::HintShown() const { return EffectiveShowHint(FShowHint, FParen
 TOvalButton::TContentLayout TOvalButton::PlanContents(QSize button, QSize cell, QSize text, bool hasCaption,
                                                       TLayout layout, int margin, int spacing, bool sunken)
 {
-    const int W = button.width(), H = button.height();
-    const int GW = cell.width(), GH = cell.height();
-    const int tw = text.width(), th = text.height(), S = spacing, M = margin;
-
-    int gx = half(W - GW), gy = half(H - GH);
-    if (hasCaption) {
-        if (layout == blGlyphLeft)
-            gx = half(W - (tw + S + GW)) - M;
-        else if (layout == blGlyphRight)
-            gx = half(W + tw + S + GW) - GW + M;
-        if (layout == blGlyphTop)
-            gy = half(H - (th + GH + S)) - M;
-        else if (layout == blGlyphBottom)
-            gy = half(H + th + GH + S) - GH + M;
-    }
-    if (sunken) {
-        ++gx;
-        ++gy;
-    }
+    static constexpr TGlyphRules kOval{.floorHalves = true, .spaceOnlyBetweenBoth = false, .sunkenAboveBelow = {0, 2}};
+    const TGlyphPlan p = PlanGlyphAndCaption(button, cell, text, hasCaption, layout, margin, spacing, sunken, kOval);
     TContentLayout plan;
-    plan.Glyph = TRect{gx, gy, gx + GW, gy + GH};
-    if (!hasCaption)
-        return plan;
-
-    int tx = half(W - tw), ty = half(H - th);
-    if (layout == blGlyphLeft)
-        tx = gx + GW + S;
-    else if (layout == blGlyphRight)
-        tx = gx - tw - S;
-    if (layout == blGlyphTop)
-        ty = gy + GH + S;
-    else if (layout == blGlyphBottom)
-        ty = gy - th - S;
-    if (sunken)
-        ++ty;
-    plan.Caption = TRect{tx, ty, tx + tw, ty + th};
+    plan.Glyph = TRect{p.glyph.x(), p.glyph.y(), p.glyph.x() + cell.width(), p.glyph.y() + cell.height()};
+    if (hasCaption)
+        plan.Caption = TRect{p.caption.x(), p.caption.y(), p.caption.x() + text.width(), p.caption.y() + text.height()};
     return plan;
 }
 
@@ -429,6 +397,7 @@ void TOvalButton::MouseLeave()
     if (!FMouseInside || !isEnabled())
         return;
     FMouseInside = false;
+    FPointer.Disarm();
     if (FFlat && !FDown) {
         FBevelState = 0;
         Invalidate();
@@ -437,6 +406,7 @@ void TOvalButton::MouseLeave()
 
 void TOvalButton::mousePressEvent(QMouseEvent* e)
 {
+    FPointer.Arm();
     // Qt's implicit grab brings every move and the release to us until the
     // button comes up, inside the rectangle or not.
     if (e->button() == Qt::LeftButton)
@@ -459,6 +429,7 @@ void TOvalButton::mouseDoubleClickEvent(QMouseEvent* e)
 
 void TOvalButton::mouseMoveEvent(QMouseEvent* e)
 {
+    FPointer.Arm();
     const QPoint p = e->position().toPoint();
     MouseMove(p.x(), p.y());
 }
@@ -476,8 +447,8 @@ void TOvalButton::mouseReleaseEvent(QMouseEvent* e)
     MouseUp(e->button(), p.x(), p.y());
     // The click may have opened and closed a window or hidden this one: the
     // pointer may be elsewhere by now, with no leave on the way.
-    if (FMouseInside && !PointerReaches())
-        MouseLeave();
+    if (FMouseInside)
+        FPointer.Recheck();
 }
 
 void TOvalButton::leaveEvent(QEvent* e)

@@ -5,7 +5,9 @@
 // after Glyph, which picks its own.
 
 #include "paint/Canvas.h"
+#include "controls/GlyphLayout.h"
 #include "controls/GraphicControl.h"
+#include "controls/PointerModel.h"
 
 #include <QFont>
 #include <QImage>
@@ -21,8 +23,8 @@ namespace quindle {
 class TOvalButton : public TGraphicControl {
     Q_OBJECT
 public:
-    enum TLayout : quint8 { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
-    Q_ENUM(TLayout)
+    using TLayout = TGlyphLayout::TLayout;
+    using enum TGlyphLayout::TLayout;
 
 private:
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
@@ -34,7 +36,7 @@ private:
     Q_PROPERTY(int FontColor READ FontColor WRITE setFontColor)
     Q_PROPERTY(QPixmap Glyph READ Glyph WRITE setGlyph)
     Q_PROPERTY(int GroupIndex READ GroupIndex WRITE setGroupIndex)
-    Q_PROPERTY(TLayout Layout READ Layout WRITE setGlyphLayout)
+    Q_PROPERTY(quindle::TGlyphLayout::TLayout Layout READ Layout WRITE setGlyphLayout)
     Q_PROPERTY(int Margin READ Margin WRITE setMargin)
     Q_PROPERTY(int NumGlyphs READ NumGlyphs WRITE setNumGlyphs)
     Q_PROPERTY(int Spacing READ Spacing WRITE setSpacing)
@@ -183,6 +185,8 @@ private:
     bool FMousePressed = false;
     bool FMouseInside = false;
     bool FClickArmed = false;
+    // Takes the hover away when the pointer leaves with no leave event.
+    TPointerWatch FPointer{this, TPointerWatch::OnBlocked, [this] { MouseLeave(); }};
 };
 
 // Registers the oval button with the accessibility framework (once).

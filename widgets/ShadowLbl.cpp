@@ -6,7 +6,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QCursor>
 #include <QHelpEvent>
 #include <QMouseEvent>
 
@@ -342,35 +341,33 @@ void TCustomShadowLabel::Fit()
 
 bool TCustomShadowLabel::InForeground() { return QApplication::activeWindow() != nullptr; }
 
-void TCustomShadowLabel::RefreshHover()
+void TCustomShadowLabel::SetHovered(bool hovered)
 {
-    const bool was = FHovered;
-    const QPoint pointer = QCursor::pos();
-    FHovered = isEnabled() && QApplication::widgetAt(pointer) == this && InForeground();
-    if (FHovered != was) {
-        if (FHovered)
-            NotifyMouseEnter();
-        else
-            NotifyMouseLeave();
+    if (!StoreChanged(FHovered, hovered))
+        return;
+    if (hovered) {
+        FPointer.Arm();
+        NotifyMouseEnter();
+    } else {
+        FPointer.Disarm();
+        NotifyMouseLeave();
     }
 }
+
+void TCustomShadowLabel::RefreshHover() { SetHovered(isEnabled() && InForeground() && PointerOver(this)); }
 
 void TCustomShadowLabel::enterEvent(QEnterEvent* event)
 {
     TGraphicControl::enterEvent(event);
-    if (!FHovered && isEnabled() && InForeground()) {
-        FHovered = true;
-        NotifyMouseEnter();
-    }
+    if (isEnabled() && InForeground())
+        SetHovered(true);
 }
 
 void TCustomShadowLabel::leaveEvent(QEvent* event)
 {
     TGraphicControl::leaveEvent(event);
-    if (FHovered && isEnabled() && !FLeftButtonHeld) {
-        FHovered = false;
-        NotifyMouseLeave();
-    }
+    if (isEnabled() && !FLeftButtonHeld)
+        SetHovered(false);
 }
 
 void TCustomShadowLabel::mousePressEvent(QMouseEvent* event)

@@ -5,6 +5,7 @@
 // and the geometry goes before the caption, which refits it.
 
 #include "controls/GraphicControl.h"
+#include "controls/PointerModel.h"
 
 #include <QMetaObject>
 #include <QPointer>
@@ -117,6 +118,7 @@ protected:
 private:
     void Fit();
     void FocusMoved(QWidget* now);
+    void SetHovered(bool hovered);
     static bool InForeground();
 
     QPointer<QWidget> FFocusControl;
@@ -145,6 +147,8 @@ private:
     QString FHint;
     bool FShowHint = false;
     bool FParentShowHint = true;
+    // Ends the hover when a modal window takes the pointer with no leave.
+    TPointerWatch FPointer{this, TPointerWatch::OnBlocked, [this] { RefreshHover(); }};
 };
 
 // Draws text in shadowRGB at an offset of shadowSize pixels towards pos, then

@@ -47,7 +47,7 @@ def main():
             looks(desk, start, "flat", "Start before the pointer")
             point_at(desk, start)
             looks(desk, start, "raised", "Start under the pointer")
-        with e2e.step(desk, "the question opens; Start stays pressed, the pointer raises OK"):
+        with e2e.step(desk, "clicked, Start shows no hover behind the question on its OK"):
             hey, ok = ask_and_point_at_ok(desk, game, start, "Start")
         with e2e.step(desk, "answered, the question's OK leaves the pointer on the board: Start is flat"):
             e2e.click(desk, ok)

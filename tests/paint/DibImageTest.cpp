@@ -1,4 +1,5 @@
 #include "paint/DibImage.h"
+#include "paint/GlyphKey.h"
 
 #include <QtEndian>
 
@@ -36,6 +37,7 @@ TEST(DibImage, PixelsLandWhereThePaletteAndRowsPutThem)
     EXPECT_EQ(img.pixel(1, 1) & 0xFFFFFF, 0x000000u);
     EXPECT_EQ(img.pixel(0, 0) & 0xFFFFFF, 0x000000u);
     EXPECT_EQ(img.pixel(1, 0) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(quindle::GlyphKeyColor(img), QColor(Qt::white));  // the bottom-left pixel keys
 
     // True colour has no palette: the pixels follow the header at once.
     const QImage rgb = quindle::DibToImage(Dib(1, 1, 24, {}, QByteArray::fromHex("3366990" "0")));

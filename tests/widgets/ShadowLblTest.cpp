@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDialog>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPaintEvent>
@@ -455,6 +456,30 @@ TEST_F(ShadowLabel, HoverRaisesEnterAndLeave)
     QApplication::sendEvent(label, &release);
     EXPECT_FALSE(label->Hovered());
     EXPECT_EQ(entered.count(), 1);
+    EXPECT_EQ(left.count(), 1);
+}
+
+// Qt sends no leave where it never saw the enter; a modal window opening
+// over the label ends the hover all the same.
+TEST_F(ShadowLabel, AModalWindowEndsTheHover)
+{
+    label->setCaption("Hover");
+    Show();
+    host.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
+    QSignalSpy left(label, &TShadowLabel::OnMouseLeave);
+    const QPointF inside(2, 2);
+    QEnterEvent enter(inside, inside, label->mapToGlobal(inside));
+    QApplication::sendEvent(label, &enter);
+    ASSERT_TRUE(label->Hovered());
+    bool hoveredDuring = true;
+    test::WhenModal([&](QWidget* modal) {
+        hoveredDuring = label->Hovered();
+        modal->close();
+    });
+    QDialog over(&host);
+    over.exec();
+    EXPECT_FALSE(hoveredDuring);
     EXPECT_EQ(left.count(), 1);
 }
 
