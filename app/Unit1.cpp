@@ -346,10 +346,10 @@ void TMain::showEvent(QShowEvent* event)
         FPlaced = true;
         // From the primary monitor's corner, and wholly on it.
         const QScreen* primary = QGuiApplication::primaryScreen();
-        QPoint at = LayoutPosition;
-        if (primary)
-            at = FitOnMonitor(QRect(primary->geometry().topLeft() + at, frameGeometry().size()), primary->geometry());
-        PlaceFrame(this, at);
+        if (!primary)
+            return PlaceFrame(this, LayoutPosition);
+        const QRect area = primary->geometry();
+        PlaceFrame(this, FitOnMonitor(QRect(area.topLeft() + LayoutPosition, frameGeometry().size()), area), area);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "shell/WindowFrame.h"
 
+#include "shell/Placement.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QWidget>
@@ -7,6 +9,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <optional>
 
 #if QUINDLE_HAVE_XCB
 #include <QtGui/qguiapplication_platform.h>
@@ -20,40 +23,60 @@ namespace quindle {
 namespace {
 // Sets the frame position on the native window's own show event, the last
 // moment before it is mapped: resizing the widget on its way there would
-// turn the position back into the client area's.
+// turn the position back into the client area's. Given a monitor, it then
+// waits for the first exposure, when the frame is known, to keep it there.
 class TFramePlacer : public QObject {
 public:
-    TFramePlacer(QWindow* window, QPoint frameTopLeft) : QObject(window), FAt(frameTopLeft)
+    TFramePlacer(QWindow* window, QPoint frameTopLeft, std::optional<QRect> monitor)
+        : QObject(window), FAt(frameTopLeft), FMonitor(monitor)
     {
         window->installEventFilter(this);
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        auto* window = static_cast<QWindow*>(watched);
         if (event->type() == QEvent::Show) {
-            static_cast<QWindow*>(watched)->setFramePosition(FAt);
-            deleteLater();
-            watched->removeEventFilter(this);
+            window->setFramePosition(FAt);
+            if (!FMonitor)
+                Done(window);
+        } else if (event->type() == QEvent::Expose && window->isExposed()) {
+            const QRect outer = window->frameGeometry();
+            if (outer != window->geometry() && !FMonitor->contains(outer))
+                window->setFramePosition(FitOnMonitor(outer, *FMonitor));
+            Done(window);
         }
         return false;
     }
 
 private:
-    QPoint FAt;
-};
-}
+    void Done(QWindow* window)
+    {
+        window->removeEventFilter(this);
+        deleteLater();
+    }
 
-void PlaceFrame(QWidget* window, QPoint frameTopLeft)
+    QPoint FAt;
+    std::optional<QRect> FMonitor;
+};
+
+void Place(QWidget* window, QPoint frameTopLeft, std::optional<QRect> monitor)
 {
     window->move(frameTopLeft);
     QWindow* handle = window->windowHandle();
     if (!handle)
         return;
     if (handle->isVisible())
-        handle->setFramePosition(frameTopLeft);
+        handle->setFramePosition(monitor ? FitOnMonitor(QRect(frameTopLeft, handle->frameGeometry().size()), *monitor)
+                                         : frameTopLeft);
     else
-        new TFramePlacer(handle, frameTopLeft);
+        new TFramePlacer(handle, frameTopLeft, monitor);
 }
+}
+
+void PlaceFrame(QWidget* window, QPoint frameTopLeft) { Place(window, frameTopLeft, std::nullopt); }
+
+void PlaceFrame(QWidget* window, QPoint frameTopLeft, QRect monitor) { Place(window, frameTopLeft, monitor); }
 
 namespace {
 #if QUINDLE_HAVE_XCB

@@ -3,6 +3,7 @@
 // Placing a window by its frame and asking the window manager for a close box only.
 
 #include <QPoint>
+#include <QRect>
 
 class QWidget;
 
@@ -12,6 +13,11 @@ namespace quindle {
 // Call from showEvent, before the window is mapped: only then can the
 // window manager be told that the position is the frame's.
 void PlaceFrame(QWidget* window, QPoint frameTopLeft);
+
+// The same, and once the window is mapped and its frame is known, moves it
+// the least distance that puts the whole frame on `monitor`: before the
+// window manager frames it, only the client's size is known.
+void PlaceFrame(QWidget* window, QPoint frameTopLeft, QRect monitor);
 
 // Asks the window manager for a title bar with a close box only: no
 // minimise, no maximise, no resizing. Call from showEvent.
