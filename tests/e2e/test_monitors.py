@@ -11,8 +11,8 @@ import sys
 import quindle_e2e as e2e
 
 # Screen size, then (name, x, y, width, height, primary) of the monitors.
-# The first takes the screen's one output, so the server adds no monitor of
-# its own.
+# The primary takes the screen's one output, so the server adds no monitor
+# of its own, and the other can go as if unplugged.
 ARRANGEMENTS = {
     "side": ((2048, 768), [("left", 0, 0, 1024, 768, False), ("right", 1024, 0, 1024, 768, True)]),
     "ell": ((2048, 1536), [("bottom", 0, 768, 1024, 768, True), ("top", 1024, 0, 1024, 768, False)]),
@@ -21,9 +21,9 @@ ARRANGEMENTS = {
 
 
 def cut(desk, monitors):
-    for i, (name, x, y, w, h, primary) in enumerate(monitors):
+    for name, x, y, w, h, primary in monitors:
         desk.run(["xrandr", "--setmonitor", ("*" if primary else "") + name,
-                  f"{w}/{w * 254 // 960}x{h}/{h * 254 // 960}+{x}+{y}", "screen" if i == 0 else "none"])
+                  f"{w}/{w * 254 // 960}x{h}/{h * 254 // 960}+{x}+{y}", "screen" if primary else "none"])
     listed = desk.run(["xrandr", "--listactivemonitors"]).stdout
     assert listed.splitlines()[0] == f"Monitors: {len(monitors)}", listed
 
@@ -53,6 +53,26 @@ def main():
             x, y, w, h = frame_of(desk, "Hey!")
             assert (x, y) == (px + (pw - w) // 2, py + (ph - h) // 2), (x, y, w, h)
             desk.screenshot(os.path.join(e2e.artifacts(desk), f"monitors-{sys.argv[1]}.png"))
+            e2e.click(desk, game.find(hey, "push button", "CANCEL"))
+        other = next(m for m in monitors if not m[5])
+        with e2e.step(desk, "moved onto the other monitor, the question opens there again"):
+            e2e.click(desk, game.find(main, "push button", "Start"))
+            hey = game.active("Hey!")
+            wid = e2e.x11_window_ids(desk, "Hey!")[0]
+            desk.run(["xdotool", "windowmove", str(wid), str(other[1] + 100), str(other[2] + 100)])
+            e2e.wait_until(lambda: frame_of(desk, "Hey!")[:2] == (other[1] + 100, other[2] + 100), 10,
+                           "the question on the other monitor")
+            e2e.click(desk, game.find(hey, "push button", "CANCEL"))
+            e2e.click(desk, game.find(main, "push button", "Start"))
+            hey = game.active("Hey!")
+            assert frame_of(desk, "Hey!")[:2] == (other[1] + 100, other[2] + 100)
+            e2e.click(desk, game.find(hey, "push button", "CANCEL"))
+        with e2e.step(desk, "that monitor unplugged, the question opens centred on the primary"):
+            desk.run(["xrandr", "--delmonitor", other[0]])
+            e2e.click(desk, game.find(main, "push button", "Start"))
+            hey = game.active("Hey!")
+            x, y, w, h = frame_of(desk, "Hey!")
+            assert (x, y) == (px + (pw - w) // 2, py + (ph - h) // 2), (x, y, w, h)
             e2e.click(desk, game.find(hey, "push button", "CANCEL"))
         game.proc.terminate()
         game.wait_exit(10)
