@@ -10,7 +10,6 @@
 #include "controls/Keys.h"
 #include "paint/Look.h"
 #include "shell/ModalForm.h"
-#include "shell/Placement.h"
 #include "app/LocaleTime.h"
 #include "shell/TitleBar.h"
 #include "shell/WindowFrame.h"
@@ -346,10 +345,10 @@ void TMain::showEvent(QShowEvent* event)
         FPlaced = true;
         // From the primary monitor's corner, and wholly on it.
         const QScreen* primary = QGuiApplication::primaryScreen();
-        if (!primary)
-            return PlaceFrame(this, LayoutPosition);
-        const QRect area = primary->geometry();
-        PlaceFrame(this, FitOnMonitor(QRect(area.topLeft() + LayoutPosition, frameGeometry().size()), area), area);
+        if (primary)
+            PlaceFrame(this, primary->geometry().topLeft() + LayoutPosition, primary->geometry());
+        else
+            PlaceFrame(this, LayoutPosition);
     }
 }
 

@@ -62,15 +62,17 @@ private:
 
 void Place(QWidget* window, QPoint frameTopLeft, std::optional<QRect> monitor)
 {
-    window->move(frameTopLeft);
+    // Fitted by the size known now: before the window is framed, the client's.
+    const QPoint at = monitor ? FitOnMonitor(QRect(frameTopLeft, window->frameGeometry().size()), *monitor)
+                              : frameTopLeft;
+    window->move(at);
     QWindow* handle = window->windowHandle();
     if (!handle)
         return;
     if (handle->isVisible())
-        handle->setFramePosition(monitor ? FitOnMonitor(QRect(frameTopLeft, handle->frameGeometry().size()), *monitor)
-                                         : frameTopLeft);
+        handle->setFramePosition(at);
     else
-        new TFramePlacer(handle, frameTopLeft, monitor);
+        new TFramePlacer(handle, at, monitor);
 }
 }
 

@@ -14,9 +14,9 @@ namespace quindle {
 // window manager be told that the position is the frame's.
 void PlaceFrame(QWidget* window, QPoint frameTopLeft);
 
-// The same, and once the window is mapped and its frame is known, moves it
-// the least distance that puts the whole frame on `monitor`: before the
-// window manager frames it, only the client's size is known.
+// The same, moved the least distance that puts the whole frame on
+// `monitor`; before the window manager frames it only the client's size is
+// known, so it is fitted again once the window is mapped.
 void PlaceFrame(QWidget* window, QPoint frameTopLeft, QRect monitor);
 
 // Asks the window manager for a title bar with a close box only: no

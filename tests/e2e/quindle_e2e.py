@@ -65,6 +65,8 @@ Free functions
     window_of(acc) -> the top-level window holding acc.
     x11_window_ids(desk, title) -> client window ids with that title;
     x11_frame(desk, wid) -> (x, y, w, h) of the outer frame around a client;
+    x11_titled_frame(desk, title) -> (wid, frame) of the window with that
+      title, once the window manager lists it;
     x11_client(desk, wid) -> (x, y, w, h) of the client area on the root;
     x11_prop(desk, wid, name) -> xprop's text for one property.
     step(desk, title): context manager that prints the step and, when it
@@ -704,6 +706,11 @@ def x11_frame(desk, wid):
     out = desk.run(["xwininfo", "-id", str(outer)]).stdout
     border = next((int(l.split(":")[1]) for l in out.splitlines() if "Border width:" in l), 0)
     return (x - border, y - border, w + 2 * border, h + 2 * border)
+
+
+def x11_titled_frame(desk, title):
+    wids = wait_until(lambda: x11_window_ids(desk, title), 10, f"the X window {title!r}")
+    return wids[0], x11_frame(desk, wids[0])
 
 
 def x11_prop(desk, wid, prop):

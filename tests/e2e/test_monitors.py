@@ -29,8 +29,7 @@ def cut(desk, monitors):
 
 
 def frame_of(desk, title):
-    wids = e2e.wait_until(lambda: e2e.x11_window_ids(desk, title), 10, f"the X window {title!r}")
-    return e2e.x11_frame(desk, wids[0])
+    return e2e.x11_titled_frame(desk, title)[1]
 
 
 def main():
@@ -43,7 +42,7 @@ def main():
         with e2e.step(desk, "the main window stands at 270,129 of the primary, or as near as lies wholly on it"):
             # Where the frame does not fit, it moves once the window manager
             # has framed it.
-            wid = e2e.wait_until(lambda: e2e.x11_window_ids(desk, "Quindle"), 10, "the main window")[0]
+            wid, _ = e2e.x11_titled_frame(desk, "Quindle")
             wanted = lambda f: (px + min(270, pw - f[2]), py + min(129, ph - f[3]))
             e2e.wait_until(lambda: (f := e2e.x11_frame(desk, wid))[:2] == wanted(f), 10,
                            "the main window wholly on the primary")
@@ -58,7 +57,7 @@ def main():
         with e2e.step(desk, "moved onto the other monitor, the question opens there again"):
             e2e.click(desk, game.find(main, "push button", "Start"))
             hey = game.active("Hey!")
-            wid = e2e.x11_window_ids(desk, "Hey!")[0]
+            wid, _ = e2e.x11_titled_frame(desk, "Hey!")
             desk.run(["xdotool", "windowmove", str(wid), str(other[1] + 100), str(other[2] + 100)])
             e2e.wait_until(lambda: frame_of(desk, "Hey!")[:2] == (other[1] + 100, other[2] + 100), 10,
                            "the question on the other monitor")

@@ -4,11 +4,6 @@ import quindle_e2e as e2e
 SCREEN = (1024, 768)
 
 
-def frame_of(desk, title):
-    wids = e2e.wait_until(lambda: e2e.x11_window_ids(desk, title), 10, f"the X window {title!r}")
-    return wids[0], e2e.x11_frame(desk, wids[0])
-
-
 def check_close_box_only(desk, wid):
     # Motif hints: functions move and close only; no resize handles, no boxes.
     hints = e2e.x11_prop(desk, wid, "_MOTIF_WM_HINTS").split("=")[1]
@@ -29,13 +24,13 @@ def main():
             main = game.active("Quindle", 30)  # mapped and placed
             assert game.captions() == [""] * 16, game.captions()
         with e2e.step(desk, "the main window's frame stands at 270,129 with a close box only"):
-            wid, frame = frame_of(desk, "Quindle")
+            wid, frame = e2e.x11_titled_frame(desk, "Quindle")
             assert frame[:2] == (270, 129), frame
             check_close_box_only(desk, wid)
         with e2e.step(desk, "Start asks in a centred dialog; OK deals with the blank bottom right"):
             e2e.click(desk, game.find(main, "push button", "Start"))
             hey = game.active("Hey!")
-            wid, frame = frame_of(desk, "Hey!")
+            wid, frame = e2e.x11_titled_frame(desk, "Hey!")
             centred = ((SCREEN[0] - frame[2]) // 2, (SCREEN[1] - frame[3]) // 2)
             assert frame[:2] == centred, (frame, centred)
             check_close_box_only(desk, wid)
@@ -78,7 +73,7 @@ def main():
         with e2e.step(desk, "Exit then OK ends the game with status 0"):
             e2e.click(desk, game.find(main, "push button", "Exit"))
             hey = game.active("Hey!")
-            assert frame_of(desk, "Hey!")[1][:2] == centred  # reopened where it was
+            assert e2e.x11_titled_frame(desk, "Hey!")[1][:2] == centred  # reopened where it was
             e2e.click(desk, game.find(hey, "push button", "OK"))
             assert game.wait_exit(15) == 0
 
